@@ -1,0 +1,28 @@
+#pragma once
+// Recomputation of everything that derives from the current day, in the fixed chains that each
+// kind of change needs, and the relative moves of the current day.
+
+#include <cstdint>
+
+#include "reckoning/Calendar.h"
+
+namespace veltrin {
+
+void ComputeCurDayNum(Calendar& c);
+void ClampDay(Calendar& c);
+void ComputeMonthData(Calendar& c);
+void ComputeWeekData(Calendar& c);
+void SyncOtherStyles(Calendar& c);
+
+void RecalcAfterDayChange(Calendar& c);
+void RecalcAfterMonthChange(Calendar& c);
+void RecalcAfterYearChange(Calendar& c);
+void RecalcAfterStyleChange(Calendar& c);
+
+void MoveByDays(Calendar& c, int n);
+void MoveByWeeks(Calendar& c, int n);
+
+// The current day after a walk: brings the three records to `dayNumber` and sets its weekday.
+void SetWalkDay(Calendar& c, int32_t dayNumber);
+
+}  // namespace veltrin

@@ -1,0 +1,43 @@
+#include "reports/CalendarSystem.h"
+
+#include "data/RedDays.h"
+#include "data/YearDates.h"
+#include "reckoning/UserClick.h"
+
+namespace veltrin {
+
+CalendarSystem::CalendarSystem() {
+    calendar.host = this;
+    SetRange(1900, 2100);
+}
+
+void CalendarSystem::LoadData(const std::filesystem::path& dataDirectory) { bases.LoadAll(dataDirectory); }
+
+void CalendarSystem::SetRange(int minYear, int maxYear) { SetYearRange(calendar, minYear, maxYear); }
+
+void CalendarSystem::Start(int storedStyle) { StartCalendar(calendar, storedStyle); }
+
+void CalendarSystem::ResolveYearDates() { veltrin::ResolveYearDates(bases, calendar); }
+void CalendarSystem::MarkRedDays() { veltrin::MarkRedDays(bases, calendar); }
+void CalendarSystem::RefreshView() { reports.RefreshView(); }
+
+void CalendarSystem::SetWeeks() {
+    if (window) window->SetWeeks();
+}
+void CalendarSystem::SetYearsMonths() {
+    if (window) window->SetYearsMonths();
+}
+void CalendarSystem::SetGridCal() {
+    if (window) window->SetGridCal();
+}
+void CalendarSystem::Beep() {
+    if (window) window->Beep();
+}
+void CalendarSystem::CheckStyleMenu(int16_t style) {
+    if (window) window->CheckStyleMenu(style);
+}
+void CalendarSystem::SetSelectorPosition(int16_t kind, int16_t position) {
+    if (window) window->SetSelectorPosition(kind, position);
+}
+
+}  // namespace veltrin

@@ -1,0 +1,105 @@
+// The Main feasts view: Pascha, the twelve great feasts and the great feasts of the year.
+
+#include <array>
+
+#include "reckoning/Calculate.h"
+#include "reckoning/DayNumbers.h"
+#include "reckoning/Paschalion.h"
+#include "reckoning/StyleConversions.h"
+#include "reports/ReportFormat.h"
+#include "reports/Reports.h"
+#include "reports/WalkScope.h"
+
+namespace veltrin {
+
+namespace {
+
+struct MovableFeast {
+    int offset;  // days from Pascha
+    const char* title;
+};
+constexpr std::array<MovableFeast, 3> kMovableFeasts = {{
+    {-7, "ВХОД ГОСПОДЕНЬ В ИЕРУСАЛИМ."},
+    {39, "ВОЗНЕСЕНИЕ ГОСПОДНЕ."},
+    {49, "ДЕНЬ СВЯТОЙ ТРОИЦЫ. ПЯТИДЕСЯТНИЦА."},
+}};
+
+struct FixedFeast {
+    int day, month;  // Julian
+    const char* title;
+};
+constexpr std::array<FixedFeast, 9> kTwelveFixedFeasts = {{
+    {6, 1, "КРЕЩЕНИЕ ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА."},
+    {2, 2, "СРЕТЕНИЕ ГОСПОДА НАШЕГО ИИСУСА ХРИСТА."},
+    {25, 3, "БЛАГОВЕЩЕНИЕ ПРЕСВЯТОЙ БОГОРОДИЦЫ."},
+    {6, 8, "ПРЕОБРАЖЕНИЕ ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА."},
+    {15, 8, "УСПЕНИЕ ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
+    {8, 9, "РОЖДЕСТВО ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
+    {14, 9, "ВОЗДВИЖЕНИЕ ЧЕСТНОГО И ЖИВОТВОРЯЩЕГО КРЕСТА ГОСПОДНЯ."},
+    {21, 11, "ВВЕДЕНИЕ ВО ХРАМ ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
+    {25, 12, "РОЖДЕСТВО ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА."},
+}};
+constexpr std::array<FixedFeast, 5> kGreatFeasts = {{
+    {1, 1, "ОБРЕЗАНИЕ ГОСПОДНЕ."},
+    {24, 6, "РОЖДЕСТВО ЧЕСТНОГО СЛАВНОГО ПРОРОКА, ПРЕДТЕЧИ И КРЕСТИТЕЛЯ ГОСПОДНЯ ИОАННА."},
+    {29, 6, "СЛАВНЫХ И ВСЕХВАЛЬНЫХ ПЕРВОВЕРХОВНЫХ АПОСТОЛОВ ПЕТРА И ПАВЛА."},
+    {29, 8, "УСЕКНОВЕНИЕ ГЛАВЫ ПРОРОКА, ПРЕДТЕЧИ И КРЕСТИТЕЛЯ ГОСПОДНЯ ИОАННА."},
+    {1, 10, "ПОКРОВ ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
+}};
+
+}  // namespace
+
+void Reports::BuildMainFeastsView() {
+    const StyleDate& r = calendar_.Cur();
+    if (Shown.ShownKey[kMainFeastsTab] == r.YearFirstDay &&
+        Shown.ShownStyle[kMainFeastsTab] == calendar_.CurStyle)
+        return;
+    const int32_t key = r.YearFirstDay;
+    WalkScope walk(*this, false);
+
+    const std::string blank(BlankMark), par(ParagraphEnd), separator = SeparatorLine + par;
+    const auto heading = [&](const char* title) {
+        return blank + std::string(Red) + title + std::string(Navy) + par + separator;
+    };
+    std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy) + par +
+                      blank + std::to_string(r.Year) + " год" + StyleName() + par + separator;
+
+    // Pascha, red to the end of its title.
+    SetDayFromNumber(calendar_, calendar_.Pascha.PaschaDay);
+    doc += std::string(Red) + DateHeading(false, false) + blank +
+           "СВЕТЛОЕ ХРИСТОВО ВОСКРЕСЕНИЕ. ПАСХА." + std::string(Navy) + par + par + separator + par;
+
+    doc += heading("Двунадесятые переходящие праздники");
+    for (const MovableFeast& feast : kMovableFeasts) {
+        const int32_t d = calendar_.SavedPaschaBlock.PaschaDay + feast.offset;
+        SetWalkDay(calendar_, d);
+        StyleDate& cur = calendar_.Cur();
+        cur.WeekOfYear = WeekNumber(cur.YearFirstDay, cur.YearFirstWeekday, d);
+        doc += DateHeading(false, false);
+        doc += WeekLine();
+        doc += par + blank + feast.title + par + par + separator;
+    }
+    doc += par;
+
+    const auto listFeasts = [&](const auto& feasts) {
+        for (const FixedFeast& feast : feasts) {
+            calendar_.StyleDates[kJulian].Day = static_cast<int16_t>(feast.day);
+            calendar_.StyleDates[kJulian].Month = static_cast<int16_t>(feast.month);
+            AddDatedRow(feast.title, {}, false);
+        }
+        MSFlexGrid3.SortByDay();
+        for (const ReportRow& row : MSFlexGrid3.Rows()) doc += row.heading + row.body + par + separator;
+        MSFlexGrid3.Clear();
+    };
+    doc += heading("Двунадесятые непереходящие праздники");
+    listFeasts(kTwelveFixedFeasts);
+    doc += par + heading("Великие праздники");
+    listFeasts(kGreatFeasts);
+
+    doc += Trailer;
+    Publish(kMainFeastsTab, doc);
+    Shown.ShownKey[kMainFeastsTab] = key;
+    Shown.ShownStyle[kMainFeastsTab] = calendar_.CurStyle;
+}
+
+}  // namespace veltrin
