@@ -1,0 +1,65 @@
+#pragma once
+// A small grid of cells without header cells, each with its own text, colours and weight. It
+// keeps the attributes of every cell so that they can be read back, and reports the mouse button
+// and the cell of every press.
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace veltrin::ui {
+
+class CellGrid : public QWidget {
+    Q_OBJECT
+public:
+    struct Cell {
+        QString text;
+        QColor back = Qt::white;
+        QColor fore = QColor(0, 0, 128);
+        bool bold = false;
+    };
+
+    CellGrid(int rows, int columns, QWidget* parent = nullptr);
+
+    int Rows() const { return rows_; }
+    int Columns() const { return columns_; }
+    Cell& At(int row, int column) { return cells_[row * columns_ + column]; }
+    const Cell& At(int row, int column) const { return cells_[row * columns_ + column]; }
+
+    void SetRowHeight(int pixels);
+    void SetColumnWidth(int column, int pixels);
+    int ColumnWidth(int column) const { return widths_[column]; }
+    int RowHeight() const { return rowHeight_; }
+    void SetBackColor(const QColor& color);
+    QColor BackColor() const { return back_; }
+    void SetColumnAlignment(int column, Qt::Alignment alignment);
+
+    // Painting stays off while the cells change and the grid repaints once at the end.
+    void SuspendPainting();
+    void ResumePainting();
+    bool PaintingSuspended() const { return suspended_; }
+
+    // The cell at a point of the widget; false outside the cells.
+    bool CellAt(const QPoint& point, int& row, int& column) const;
+    QRect CellRect(int row, int column) const;
+
+signals:
+    void MouseDown(Qt::MouseButton button, int row, int column);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    static constexpr int kBorder = 2;
+    int rows_, columns_;
+    int rowHeight_ = 17;
+    std::vector<int> widths_;
+    std::vector<Qt::Alignment> alignments_;
+    std::vector<Cell> cells_;
+    QColor back_ = Qt::white;
+    bool suspended_ = false;
+};
+
+}  // namespace veltrin::ui

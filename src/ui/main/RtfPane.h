@@ -1,0 +1,36 @@
+#pragma once
+// Rich-text documents of the reports in Qt's text document: the paragraphs and runs that the RTF
+// reader yields become blocks and character formats. Font 0 of a report is the user's face, where
+// "System" stands for the desktop's default font; the fixed-pitch font of the rank signs becomes
+// "Courier New" or its metric twin so that the signs line up.
+
+#include <QFont>
+#include <QTextEdit>
+#include <string>
+
+#include "reports/RtfReader.h"
+
+class QTextDocument;
+
+namespace veltrin::ui {
+
+class RtfDocumentBuilder {
+public:
+    // Replaces the content of `target` with `document`.
+    static void Build(const RtfDocument& document, QTextDocument& target);
+    // The font of a run, without its size.
+    static QFont FontOf(const RtfRun& run);
+};
+
+// A read-only pane that shows one report.
+class RtfPane : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RtfPane(QWidget* parent = nullptr);
+    // Shows an RTF document given as its bytes.
+    void ShowRtf(const std::string& bytes);
+    // Shows the document in a file; a file that cannot be read leaves the pane empty.
+    void LoadFile(const std::string& path);
+};
+
+}  // namespace veltrin::ui
