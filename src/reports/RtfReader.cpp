@@ -221,7 +221,7 @@ private:
         } else if (w == "uc") {
             st.unicodeSkip = param < 0 ? 0 : param;
         } else if (w == "u") {
-            Unicode(param);
+            if (hasParam) Unicode(param);
         } else if (w == "emdash") Text(0x2014);
         else if (w == "endash") Text(0x2013);
         else if (w == "bullet") Text(0x2022);
@@ -268,7 +268,7 @@ private:
         } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
             if (highSurrogate_) Text(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (cp - 0xDC00));
             highSurrogate_ = 0;
-        } else {
+        } else if (cp != 0) {
             Text(cp);
         }
         skip_ = State().unicodeSkip;

@@ -1,0 +1,134 @@
+#pragma once
+// The main window "Велтринский календарь": the report tabs on the left, the calendar controls on
+// the right (five selectors with their step arrows, the month grid, the dates in the three year
+// styles, "Сегодня"), the close button below them, and the menu bar. It is the calendar's window
+// and the place where the reports are shown.
+
+#include <QColor>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "reckoning/CalendarHost.h"
+#include "reports/Reports.h"
+#include "shell/TempFiles.h"
+#include "ui/main/MainMenu.h"
+#include "ui/main/Twips.h"
+
+class QFrame;
+class QPushButton;
+
+namespace veltrin {
+class CalendarSystem;
+class SettingsStore;
+}  // namespace veltrin
+
+namespace veltrin::ui {
+
+class CellGrid;
+class ReportTabs;
+class Selector;
+class StepArrow;
+
+class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
+    Q_OBJECT
+public:
+    // `end` finishes the process once the exit sequence is through; the settings have been
+    // written to the disk by then.
+    frmVeltrin(CalendarSystem& system, SettingsStore& store, const TempFileTable& tempFiles,
+               std::function<void()> end);
+    ~frmVeltrin() override;
+
+    // Runs once, the first time the calendar refers to the window.
+    void Form_Initialize();
+    bool Initialized() const { return initialized_; }
+
+    // The calendar's window.
+    void SetWeeks() override;
+    void SetYearsMonths() override;
+    void SetGridCal() override;
+    void Beep() override;
+    void CheckStyleMenu(int16_t style) override;
+    void SetSelectorPosition(int16_t kind, int16_t position) override;
+
+    // The report panes.
+    int VisibleTab() override;
+    void Publish(int tab, const std::string& document) override;
+    void SetBusy(bool busy) override;
+
+    void SetWeekDaysNames();
+    void SetDatesCal();
+    void GoToday();
+    void ChangeStyle(int style);
+    void ReSizeCombo(int selector);
+    void GoToExit();
+
+    // Event handlers.
+    void Form_Resize();
+    void Form_Unload();
+    void Combo1_GotFocus(int i);
+    void Combo1_Click(int i);
+    void MSFlexGrid1_MouseDown(Qt::MouseButton button, int row, int column);
+    void MSFlexGrid2_MouseDown(Qt::MouseButton button, int row);
+    void SSTab1_Click(int tab, int previous);
+    void mnuTab_Click(int tab);
+    void mnuCal_Click(int style);
+
+    // The window's size and position in twips; the size is that of the window inside the frame
+    // that the desktop draws, menu bar included.
+    double WidthTw() const;
+    double HeightTw() const;
+    void SetWidthTw(double twips);
+    void SetHeightTw(double twips);
+    const Twips& Units() const { return tw_; }
+
+    // Controls.
+    ReportTabs* SSTab1 = nullptr;
+    QFrame* Frame1 = nullptr;
+    QFrame* Frame2 = nullptr;
+    std::array<Selector*, 5> Combo1{};
+    std::array<StepArrow*, 5> Label1{};
+    std::array<StepArrow*, 5> Label2{};
+    CellGrid* MSFlexGrid1 = nullptr;
+    CellGrid* MSFlexGrid2 = nullptr;
+    QPushButton* cbToday = nullptr;
+    QPushButton* cbExit = nullptr;
+    MainMenu menu;
+
+    // Window state shared by the month grid and the selectors.
+    int16_t SundayPos = 7;
+    int16_t SelRow = 0, SelCol = 0;
+    QColor SelBackColor, SelForeColor;
+    bool SelBold = false;
+    int16_t PrevListIndex = 0;
+    bool SelectorLock = false;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectEvents();
+    void ApplyPlacement();
+    void SetupGrids();
+    QColor Role(int role) const;
+    // Moves selector i while the selectors are locked; keeps PrevListIndex in step when the
+    // selector has the focus.
+    void MoveSelector(int i, int position);
+    void Place(QWidget* w, double left, double top, double width, double height);
+    void End();
+
+    CalendarSystem& sys_;
+    SettingsStore& store_;
+    TempFileTable tempFiles_;
+    std::function<void()> end_;
+    Twips tw_;
+    bool initialized_ = false;
+    bool unloading_ = false;
+    bool ended_ = false;
+    int focusedSelector_ = -1;
+    int busy_ = 0;
+};
+
+}  // namespace veltrin::ui
