@@ -52,7 +52,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    static constexpr int kBorder = 2;
+    static constexpr int kBorder = 1;
     int rows_, columns_;
     int rowHeight_ = 17;
     std::vector<int> widths_;
