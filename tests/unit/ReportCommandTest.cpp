@@ -75,7 +75,8 @@ TEST_F(Command, BadRequests) {
         withOutput.insert(withOutput.begin(), {"-o", file.string()});
         EXPECT_EQ(Run(withOutput), 2) << args[0];
         EXPECT_TRUE(out.str().empty());
-        EXPECT_EQ(std::count(err.str().begin(), err.str().end(), '\n'), 1) << err.str();
+        const std::string message = err.str();
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
         EXPECT_FALSE(std::filesystem::exists(file));
     }
     // Within a wider range the same date is fine.
