@@ -1,0 +1,133 @@
+// The form of the shipped files: every day present, valid signs, exact red days, tables without
+// gaps, every abbreviation explained.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "datacheck/ShippedData.h"
+#include "reports/RtfReader.h"
+
+namespace veltrin::datacheck {
+namespace {
+
+bool ValidMarker(const std::string& value) {
+    if (value.empty() || value[0] != '{') return true;
+    for (const char* m : {"{1}", "{2}", "{3}", "{5}", "{6}"})
+        if (value.rfind(m, 0) == 0) return true;
+    return false;
+}
+
+TEST(ShippedData, MonthFilesHaveEveryDay) {
+    for (const std::string& name : MonthFileNames()) {
+        const auto sections = ReadSections(name);
+        ASSERT_EQ(static_cast<int>(sections.size()), DaysInMonthFile(name)) << name;
+        for (size_t i = 0; i < sections.size(); ++i) {
+            const Section& s = sections[i];
+            EXPECT_EQ(s.number, static_cast<int>(i) + 1) << name;
+            int items = 0;
+            for (const auto& [key, value] : s.entries) {
+                if (key == "red") continue;
+                ASSERT_TRUE(key.size() == 1 && key[0] >= '0' && key[0] <= '4') << name << " " << s.number << " " << key;
+                ++items;
+                EXPECT_FALSE(value.empty()) << name << " " << s.number;
+                EXPECT_EQ(value.back(), '.') << name << " " << s.number << ": " << value;
+                EXPECT_TRUE(ValidMarker(value)) << name << " " << s.number << ": " << value;
+                if (key == "4") {
+                    EXPECT_NE(value[0], '{') << name << " " << s.number << ": a note carries no sign";
+                }
+            }
+            EXPECT_GE(items, 3) << name << " day " << s.number;
+        }
+    }
+}
+
+TEST(ShippedData, RedDaysExactly) {
+    const std::set<std::pair<std::string, int>> red = {
+        {"January.DAT", 1},    {"January.DAT", 6},    {"March.DAT", 25},    {"June.DAT", 24},
+        {"June.DAT", 29},      {"August.DAT", 6},     {"August.DAT", 15},   {"August.DAT", 29},
+        {"September.DAT", 8},  {"September.DAT", 14}, {"October.DAT", 1},   {"November.DAT", 21},
+        {"December.DAT", 25}};
+    for (const std::string& name : MonthFileNames()) {
+        for (const Section& s : ReadSections(name)) {
+            bool isRed = false;
+            for (const auto& [key, value] : s.entries) {
+                if (key != "red") continue;
+                EXPECT_EQ(value, "1") << name << " " << s.number;
+                isRed = true;
+            }
+            EXPECT_EQ(isRed, red.count({name, s.number}) == 1) << name << " " << s.number;
+        }
+    }
+}
+
+TEST(ShippedData, TablesWithoutGaps) {
+    const std::pair<const char*, size_t> tables[] = {
+        {"Relocatable.DAT", 1}, {"Relocatable1.DAT", 1}, {"Special.DAT", 64},
+        {"Weekdays.DAT", 1},    {"Weekdays1.DAT", 1},    {"SpecWeekDays.DAT", 6}};
+    for (const auto& [name, minimum] : tables) {
+        const auto sections = ReadSections(name);
+        EXPECT_GE(sections.size(), minimum) << name;
+        if (std::string(name) == "Special.DAT") {
+            EXPECT_EQ(sections.size(), 64u);
+        }
+        for (size_t i = 0; i < sections.size(); ++i) {
+            EXPECT_EQ(sections[i].number, static_cast<int>(i) + 1) << name;
+            ASSERT_FALSE(sections[i].entries.empty()) << name << " " << i + 1;
+            EXPECT_EQ(sections[i].entries.front().first, "about") << name << " row " << i + 1;
+            for (const auto& [key, value] : sections[i].entries) {
+                if (IsItemKey(key)) {
+                    EXPECT_TRUE(ValidMarker(value)) << name << " " << i + 1 << ": " << value;
+                }
+            }
+        }
+    }
+}
+
+// Every "word." inside an item is an abbreviation that Abbr.DAT explains.
+TEST(ShippedData, EveryAbbreviationExplained) {
+    std::ifstream in(DataDir() / "Abbr.DAT", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const RtfDocument abbr = ParseRtf(bytes.str());
+    std::set<std::string> explained;
+    for (const RtfParagraph& p : abbr.paragraphs) {
+        std::string line = p.PlainText();
+        const size_t dash = line.find(" \u2013 ");
+        if (dash == std::string::npos) continue;
+        line = line.substr(0, dash);
+        while (!line.empty() && line.front() == ' ') line.erase(0, 1);
+        explained.insert(LowerText(line));
+    }
+    ASSERT_GT(explained.size(), 20u);
+
+    std::vector<std::string> files = MonthFileNames();
+    for (const char* t : {"Relocatable.DAT", "Relocatable1.DAT", "Special.DAT"}) files.push_back(t);
+    std::set<std::string> missing;
+    for (const std::string& name : files) {
+        for (const Section& s : ReadSections(name)) {
+            for (const auto& [key, value] : s.entries) {
+                if (!IsItemKey(key)) continue;
+                // Words that end in a full stop, the last one excepted: it ends the item.
+                std::string word;
+                for (size_t i = 0; i + 1 < value.size(); ++i) {
+                    const char ch = value[i];
+                    if (ch == ' ' || ch == '(' || ch == ',' || ch == '{' || ch == '}' || ch == '\xAB') {
+                        word.clear();
+                    } else if (ch == '.') {
+                        if (!word.empty() && !std::isdigit(static_cast<unsigned char>(word[0])) &&
+                            !explained.count(LowerText(word + ".")))
+                            missing.insert(word + ". (" + name + " " + std::to_string(s.number) + ")");
+                        word.clear();
+                    } else {
+                        word.push_back(ch);
+                    }
+                }
+            }
+        }
+    }
+    for (const std::string& m : missing) ADD_FAILURE() << "not in Abbr.DAT: " << m;
+}
+
+}  // namespace
+}  // namespace veltrin::datacheck
