@@ -29,6 +29,10 @@ frmVeltrin::frmVeltrin(CalendarSystem& system, SettingsStore& store,
     : sys_(system), store_(store), tempFiles_(tempFiles), end_(std::move(end)) {
     setWindowTitle("Велтринский календарь");
     tw_ = Twips(logicalDpiX(), logicalDpiY());
+    // The controls are laid out for a small dialog font; the reports keep their own fonts.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     menu.Build(menuBar());
     BuildControls();
     ConnectEvents();
