@@ -78,7 +78,8 @@ TEST(ShippedData, TypikonSignsOnTheirDays) {
             for (const std::string& file : files) {
                 // A common year keeps the saints of 29 February on the 28th.
                 const int section = file == "February28.DAT" && day == 29 ? 28 : day;
-                const Section* s = Find(ReadSections(file), section);
+                const auto sections = ReadSections(file);
+                const Section* s = Find(sections, section);
                 ASSERT_NE(s, nullptr) << file;
                 EXPECT_TRUE(HasMarker(*s, f.marker)) << file;
             }

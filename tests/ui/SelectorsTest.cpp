@@ -1,0 +1,188 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+#include "WindowFixture.h"
+#include "ui/main/ReportTabs.h"
+#include "ui/main/RtfPane.h"
+#include "ui/main/StepArrow.h"
+
+namespace veltrin::test {
+namespace {
+
+using Selectors = WindowTest;
+
+TEST_F(Selectors, ListsOfTheDefaultRange) {
+    Open({14, 4, 2001});
+    ASSERT_EQ(Cal().CurStyle, kJulian);  // nothing stored: style 2
+    auto* years = window->Combo1[kYearSelector];
+    auto* months = window->Combo1[kMonthSelector];
+    EXPECT_EQ(years->count(), 201);
+    EXPECT_EQ(years->itemText(0), "1900");
+    EXPECT_EQ(years->itemText(200), "2100");
+    EXPECT_EQ(months->itemText(0), "(1) Январь");
+    EXPECT_EQ(window->Combo1[kWeekdaySelector]->itemText(0), "Воскресенье");
+    EXPECT_EQ(window->Combo1[kWeekSelector]->count(), Cal().Cur().YearWeeks);
+    EXPECT_EQ(window->Combo1[kWeekSelector]->currentIndex(), Cal().Cur().WeekOfYear - 1);
+    EXPECT_EQ(years->currentIndex(), 2001 - 1900);
+
+    window->ChangeStyle(kAnnoMundi);
+    EXPECT_EQ(years->itemText(0), "7408");
+    EXPECT_EQ(years->itemText(200), "7608");
+    EXPECT_EQ(months->itemText(0), "(1) Сентябрь");
+    EXPECT_EQ(months->itemText(11), "(12) Август");
+    EXPECT_EQ(months->currentIndex(), 7);  // 1 April 7509 is in the eighth month
+}
+
+TEST_F(Selectors, DatesGridInTheThreeStyles) {
+    Open({14, 4, 2001});
+    EXPECT_EQ(window->MSFlexGrid2->At(0, 1).text, "1 апреля 7509 ");
+    EXPECT_EQ(window->MSFlexGrid2->At(1, 1).text, "1 апреля 2001 ");
+    EXPECT_EQ(window->MSFlexGrid2->At(2, 1).text, "14 апреля 2001 ");
+    EXPECT_EQ(window->MSFlexGrid2->At(0, 0).back, QColor(255, 255, 192));
+    EXPECT_EQ(window->MSFlexGrid2->At(2, 1).back, QColor(192, 255, 255));
+}
+
+TEST_F(Selectors, WeekChoiceMovesByWholeWeeks) {
+    Open({14, 4, 2001});
+    const int32_t day = Cal().CurDayNum;
+    const int week = window->Combo1[kWeekSelector]->currentIndex();
+    Choose(kWeekSelector, week + 3);
+    EXPECT_EQ(Cal().CurDayNum, day + 21);
+    EXPECT_EQ(window->Combo1[kWeekSelector]->currentIndex(), week + 3);
+    EXPECT_EQ(window->PrevListIndex, week + 3);
+    // A second choice in the same list counts from there.
+    window->Combo1[kWeekSelector]->setCurrentIndex(week + 2);
+    EXPECT_EQ(Cal().CurDayNum, day + 14);
+}
+
+TEST_F(Selectors, FocusedSelectorFollowsTheProgramsMoves) {
+    Open({14, 4, 2001});
+    const int32_t day = Cal().CurDayNum;
+    window->Combo1_GotFocus(kWeekdaySelector);
+    // An arrow step moves the weekday selector while it keeps the focus.
+    window->Label2[kWeekdaySelector]->Step();
+    ASSERT_EQ(Cal().CurDayNum, day + 1);
+    EXPECT_EQ(window->PrevListIndex, window->Combo1[kWeekdaySelector]->currentIndex());
+    window->Combo1[kWeekdaySelector]->setCurrentIndex(
+        window->Combo1[kWeekdaySelector]->currentIndex() - 1);
+    EXPECT_EQ(Cal().CurDayNum, day);
+}
+
+TEST_F(Selectors, RefusedStyleChoiceIsSetBack) {
+    Open({14, 4, 2001});
+    // The last day of the range in style 2 is 13 January 2101 in style 3.
+    Choose(kYearSelector, window->Combo1[kYearSelector]->count() - 1);
+    Choose(kMonthSelector, 11);
+    Click(window->SelRow, window->SelCol);  // nothing: already current
+    const auto [row, column] = CellOfDay(31);
+    ASSERT_GE(row, 0);
+    Click(row, column);
+    ASSERT_EQ(Cal().CurDayNum, Cal().MaxDay[kJulian]);
+    const int beeps = window->beeps;
+    Choose(kStyleSelector, 2);
+    EXPECT_EQ(window->beeps, beeps + 1);
+    EXPECT_EQ(Cal().CurStyle, kJulian);
+    EXPECT_EQ(window->Combo1[kStyleSelector]->currentIndex(), 1);
+    // The menu refuses the same way and keeps its tick on style 2.
+    window->menu.mnuCal[3]->trigger();
+    EXPECT_EQ(window->beeps, beeps + 2);
+    EXPECT_FALSE(window->menu.mnuCal[3]->isChecked());
+    EXPECT_TRUE(window->menu.mnuCal[2]->isChecked());
+}
+
+TEST_F(Selectors, ArrowsStepOncePerPressButNotWithTheRightButton) {
+    Open({14, 4, 2001});
+    const int32_t day = Cal().CurDayNum;
+    QWidget* forward = window->Label2[kWeekdaySelector];
+    QTest::mousePress(forward, Qt::RightButton);
+    QTest::mouseRelease(forward, Qt::RightButton);
+    EXPECT_EQ(Cal().CurDayNum, day);
+    QTest::mouseClick(forward, Qt::LeftButton);
+    EXPECT_EQ(Cal().CurDayNum, day + 1);
+    QTest::mouseDClick(forward, Qt::LeftButton);
+    EXPECT_EQ(Cal().CurDayNum, day + 2);  // the double click's own press
+    QTest::mouseClick(window->Label1[kYearSelector], Qt::LeftButton);
+    EXPECT_EQ(Cal().Cur().Year, 2000);
+}
+
+TEST_F(Selectors, TodayKeepsTheStyle) {
+    Open({14, 4, 2001});
+    window->ChangeStyle(kAnnoMundi);
+    Choose(kYearSelector, 0);
+    ASSERT_NE(Cal().CurDayNum, ComputeDayNumber(kGregorian, 14, 4, 2001));
+    window->cbToday->click();
+    EXPECT_EQ(Cal().CurDayNum, ComputeDayNumber(kGregorian, 14, 4, 2001));
+    EXPECT_EQ(Cal().CurStyle, kAnnoMundi);
+    EXPECT_EQ(window->Combo1[kYearSelector]->currentIndex(), 7509 - 7408);
+}
+
+using Views = WindowTest;
+
+TEST_F(Views, TabsBuildTheirViewOnceWhenShown) {
+    Open({14, 4, 2001});
+    EXPECT_EQ(window->published[kDayTab], 1);
+    EXPECT_EQ(window->published[kWeekTab], 0);
+    EXPECT_FALSE(window->SSTab1->Pane(kDayTab)->toPlainText().isEmpty());
+    EXPECT_FALSE(window->SSTab1->Pane(kAbbreviationsTab)->toPlainText().isEmpty());
+    window->Label2[kWeekdaySelector]->Step();
+    window->Label2[kWeekdaySelector]->Step();
+    EXPECT_EQ(window->published[kDayTab], 3);
+
+    window->menu.mnuTab[kWeekTab]->trigger();
+    EXPECT_EQ(window->SSTab1->CurrentTab(), kWeekTab);
+    EXPECT_EQ(window->published[kWeekTab], 1);
+    for (int t = 0; t < 7; ++t) EXPECT_EQ(window->menu.mnuTab[t]->isChecked(), t == kWeekTab) << t;
+    // The item of the tab already shown changes nothing.
+    window->menu.mnuTab[kWeekTab]->trigger();
+    EXPECT_TRUE(window->menu.mnuTab[kWeekTab]->isChecked());
+    EXPECT_EQ(window->published[kWeekTab], 1);
+    // Clicking a tab ticks its menu item.
+    window->SSTab1->SetCurrentTab(kMonthTab);
+    EXPECT_EQ(window->published[kMonthTab], 1);
+    EXPECT_TRUE(window->menu.mnuTab[kMonthTab]->isChecked());
+    EXPECT_FALSE(window->menu.mnuTab[kWeekTab]->isChecked());
+}
+
+TEST_F(Views, SelectionTabTakesTheSelectedText) {
+    Open({14, 4, 2001});
+    auto* strFind = window->SSTab1->strFind;
+    strFind->setText("прежний");
+    window->menu.mnuTab[kWeekTab]->trigger();
+    window->menu.mnuTab[kSelectionTab]->trigger();
+    EXPECT_EQ(strFind->text(), "прежний");  // nothing selected
+
+    window->menu.mnuTab[kDayTab]->trigger();
+    RtfPane* day = window->SSTab1->Pane(kDayTab);
+    QTextCursor cursor = day->document()->find("апреля");
+    ASSERT_FALSE(cursor.isNull());
+    day->setTextCursor(cursor);
+    window->menu.mnuTab[kSelectionTab]->trigger();
+    EXPECT_EQ(strFind->text(), "апреля");
+    EXPECT_EQ(window->published[kSelectionTab], 0);  // built on request only
+}
+
+TEST_F(Views, StyleMenuTicksAndRepaints) {
+    Open({14, 4, 2001});
+    EXPECT_TRUE(window->menu.mnuCal[kJulian]->isChecked());
+    window->menu.mnuCal[kAnnoMundi]->trigger();
+    EXPECT_EQ(Cal().CurStyle, kAnnoMundi);
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(window->menu.mnuCal[s]->isChecked(), s == 1) << s;
+    EXPECT_EQ(Grid().BackColor(), QColor(255, 255, 192));
+    EXPECT_EQ(window->Combo1[kStyleSelector]->currentIndex(), 0);
+    // Choosing the ticked item again rebuilds nothing.
+    const int built = window->published[kDayTab];
+    window->menu.mnuCal[kAnnoMundi]->trigger();
+    EXPECT_TRUE(window->menu.mnuCal[kAnnoMundi]->isChecked());
+    EXPECT_EQ(window->published[kDayTab], built);
+    // A click on a row of the dates grid switches to its style.
+    window->MSFlexGrid2_MouseDown(Qt::LeftButton, 2);
+    EXPECT_EQ(Cal().CurStyle, kGregorian);
+    EXPECT_TRUE(window->menu.mnuCal[kGregorian]->isChecked());
+    EXPECT_EQ(Grid().BackColor(), QColor(192, 255, 255));
+    window->MSFlexGrid2_MouseDown(Qt::RightButton, 0);
+    EXPECT_EQ(Cal().CurStyle, kGregorian);
+}
+
+}  // namespace
+}  // namespace veltrin::test

@@ -1,0 +1,108 @@
+#include "shell/SettingsRules.h"
+
+#include <gtest/gtest.h>
+
+namespace veltrin {
+namespace {
+
+TEST(SettingsRules, NumbersRoundTruncateOrFallBack) {
+    EXPECT_EQ(ReadInteger("3", 2), 3);
+    EXPECT_EQ(ReadInteger(" 2.6 ", 0), 3);
+    EXPECT_EQ(ReadInteger("2.5", 0), 2);  // halves to even
+    EXPECT_EQ(ReadInteger("", 7), 7);
+    EXPECT_EQ(ReadInteger("seven", 7), 7);
+    EXPECT_EQ(ReadInteger("7x", 7), 7);
+    EXPECT_EQ(ReadInteger("40000", 10), 10);  // does not fit
+    EXPECT_EQ(ReadYear("1850.9", 1900), 1850);
+    EXPECT_EQ(ReadYear("-1850.9", 1900), -1850);
+    EXPECT_EQ(ReadYear("abc", 1900), 1900);
+    EXPECT_FLOAT_EQ(ReadSingle("1e3", 0), 1000);
+    EXPECT_FLOAT_EQ(ReadSingle("nan", 5), 5);
+}
+
+TEST(SettingsRules, BooleansInAnyCaseOrAsNumbers) {
+    EXPECT_TRUE(ReadBoolean("TRUE", false));
+    EXPECT_TRUE(ReadBoolean("true", false));
+    EXPECT_FALSE(ReadBoolean("fAlSe", true));
+    EXPECT_TRUE(ReadBoolean("-1", false));
+    EXPECT_FALSE(ReadBoolean("0", true));
+    EXPECT_TRUE(ReadBoolean("yes", true));
+    EXPECT_FALSE(ReadBoolean("yes", false));
+    EXPECT_EQ(BooleanText(true), "True");
+    EXPECT_EQ(BooleanText(false), "False");
+}
+
+TEST(SettingsRules, StyleWeekdayAndSizeOutsideTheirValuesReadAsDefaults) {
+    EXPECT_EQ(ReadStyle("1"), 1);
+    EXPECT_EQ(ReadStyle("3"), 3);
+    EXPECT_EQ(ReadStyle("0"), 2);
+    EXPECT_EQ(ReadStyle("4"), 2);
+    EXPECT_EQ(ReadStyle("Gregorian"), 2);
+    EXPECT_EQ(ReadFirstWeekday("1"), 1);
+    EXPECT_EQ(ReadFirstWeekday("3"), 7);
+    EXPECT_EQ(ReadFontSize("0"), 10);
+    EXPECT_EQ(ReadFontSize("12"), 12);
+}
+
+TEST(SettingsRules, YearRangeKeepsTheCurrentYearInside) {
+    EXPECT_EQ(CorrectYearRange(2500, 2200, 2026).minYear, 1900);
+    EXPECT_EQ(CorrectYearRange(2026, 2200, 2026).minYear, 1900);
+    EXPECT_EQ(CorrectYearRange(2025, 2200, 2026).minYear, 2025);
+    EXPECT_EQ(CorrectYearRange(1800, 2026, 2026).maxYear, 2100);
+    EXPECT_EQ(CorrectYearRange(1800, 2027, 2026).maxYear, 2027);
+    const YearRange wild = CorrectYearRange(-5000, 30000, 2026);
+    EXPECT_EQ(wild.minYear, 1900);
+    EXPECT_EQ(wild.maxYear, 2100);
+}
+
+// A 1280 x 1024 screen at 96 dpi, in twips.
+const TwipsRect kScreen{0, 0, 19200, 15360};
+
+TEST(SettingsRules, PlacementDefaultsCentreTheWindow) {
+    const WindowPlacement p = ResolvePlacement({}, kScreen, {kScreen});
+    EXPECT_EQ(p.state, kNormalWindow);
+    EXPECT_FLOAT_EQ(p.width, 9600);
+    EXPECT_FLOAT_EQ(p.height, 6850);
+    EXPECT_FLOAT_EQ(p.left, 4800);                 // (19200 - 9600) / 2
+    EXPECT_FLOAT_EQ(p.top, (15360 - 6850) / 3);    // truncated
+}
+
+TEST(SettingsRules, PlacementStatesAndStoredValues) {
+    StoredPlacement s{"1", "7000", "10000", "300", "450"};
+    WindowPlacement p = ResolvePlacement(s, kScreen, {kScreen});
+    EXPECT_EQ(p.state, kNormalWindow);  // a minimised window opens normal
+    EXPECT_FLOAT_EQ(p.left, 300);
+    EXPECT_FLOAT_EQ(p.top, 450);
+    EXPECT_FLOAT_EQ(p.width, 10000);
+    s.state = "2";
+    EXPECT_EQ(ResolvePlacement(s, kScreen, {kScreen}).state, kMaximisedWindow);
+    s.state = "9";
+    EXPECT_EQ(ResolvePlacement(s, kScreen, {kScreen}).state, kNormalWindow);
+    // Not a number: the default of the key, the default position using the stored size.
+    s = {"0", "tall", "12000", "left", "?"};
+    p = ResolvePlacement(s, kScreen, {kScreen});
+    EXPECT_FLOAT_EQ(p.height, 6850);
+    EXPECT_FLOAT_EQ(p.left, (19200 - 12000) / 2);
+}
+
+TEST(SettingsRules, PlacementOnNoScreenFallsBackToTheDefaultPosition) {
+    const TwipsRect second{19200, 0, 19200, 15360};
+    // A position on a second screen that is gone.
+    StoredPlacement s{"0", "6850", "9600", "25000", "1000"};
+    WindowPlacement p = ResolvePlacement(s, kScreen, {kScreen});
+    EXPECT_FLOAT_EQ(p.left, 4800);
+    // The same position while that screen is there.
+    p = ResolvePlacement(s, kScreen, {kScreen, second});
+    EXPECT_FLOAT_EQ(p.left, 25000);
+    // Above the screen: the caption cannot be reached.
+    s = {"0", "6850", "9600", "100", "-6000"};
+    EXPECT_FLOAT_EQ(ResolvePlacement(s, kScreen, {kScreen}).top, (15360 - 6850) / 3);
+    // Hanging over the left edge with most of the caption still on the screen is fine.
+    s = {"0", "6850", "9600", "-4000", "-60"};
+    p = ResolvePlacement(s, kScreen, {kScreen});
+    EXPECT_FLOAT_EQ(p.left, -4000);
+    EXPECT_FLOAT_EQ(p.top, -60);
+}
+
+}  // namespace
+}  // namespace veltrin
