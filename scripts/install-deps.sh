@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang-format
+  clang-format clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu fonts-liberation
   xvfb xauth imagemagick x11-utils

@@ -258,6 +258,7 @@ private:
             pendingFont_.name = name;
             fonts_[fontIndex_] = pendingFont_;
             fontOpen_ = false;
+            fontsChanged_ = true;
         }
     }
 
@@ -280,6 +281,7 @@ private:
             if (b == ';') {
                 colors_.push_back(pendingColorSet_ ? std::optional<RtfColor>(pendingColor_)
                                                    : std::nullopt);
+                fontsChanged_ = true;
                 pendingColor_ = RtfColor{};
                 pendingColorSet_ = false;
             }
@@ -320,24 +322,36 @@ private:
     void Text(char32_t cp) {
         GroupState& st = State();
         if (st.destination != Destination::kText) return;
-        RtfRun run;
-        const auto it = fonts_.find(st.font);
-        if (it != fonts_.end()) {
-            run.fontName = it->second.name;
-            run.fontFamily = it->second.family;
-            run.fixedPitch = it->second.fixedPitch;
-        } else {
-            run.fontFamily = "nil";
-        }
-        run.halfPoints = st.halfPoints;
-        if (st.color > 0 && static_cast<size_t>(st.color) < colors_.size()) run.color = colors_[st.color];
-        run.bold = st.bold;
-        run.italic = st.italic;
-        run.underline = st.underline;
         auto& runs = paragraph_.runs;
-        if (runs.empty() || !SameFormat(runs.back(), run)) runs.push_back(std::move(run));
+        const FormatKey key{st.font, st.halfPoints, st.color, st.bold, st.italic, st.underline};
+        if (runs.empty() || !(key == lastKey_) || fontsChanged_) {
+            RtfRun run;
+            const auto it = fonts_.find(st.font);
+            if (it != fonts_.end()) {
+                run.fontName = it->second.name;
+                run.fontFamily = it->second.family;
+                run.fixedPitch = it->second.fixedPitch;
+            } else {
+                run.fontFamily = "nil";
+            }
+            run.halfPoints = st.halfPoints;
+            if (st.color > 0 && static_cast<size_t>(st.color) < colors_.size()) run.color = colors_[st.color];
+            run.bold = st.bold;
+            run.italic = st.italic;
+            run.underline = st.underline;
+            if (runs.empty() || !SameFormat(runs.back(), run)) runs.push_back(std::move(run));
+            lastKey_ = key;
+            fontsChanged_ = false;
+        }
         AppendUtf8(runs.back().text, cp);
     }
+
+    // What decides a run's format, compared before a run is made for a character.
+    struct FormatKey {
+        int font = -2, halfPoints = 0, color = 0;
+        bool bold = false, italic = false, underline = false;
+        bool operator==(const FormatKey&) const = default;
+    };
 
     static bool SameFormat(const RtfRun& a, const RtfRun& b) {
         return a.fontName == b.fontName && a.fontFamily == b.fontFamily &&
@@ -350,6 +364,7 @@ private:
         if (!mark && paragraph_.runs.empty()) return;  // nothing after the last paragraph mark
         doc_.paragraphs.push_back(std::move(paragraph_));
         paragraph_ = RtfParagraph{};
+        fontsChanged_ = true;
     }
 
     static bool IsLetter(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
@@ -381,6 +396,8 @@ private:
     int skip_ = 0;
     RtfParagraph paragraph_;
     RtfDocument doc_;
+    FormatKey lastKey_;
+    bool fontsChanged_ = true;
 };
 
 }  // namespace

@@ -11,8 +11,10 @@ namespace veltrin {
 namespace {
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -88,7 +90,9 @@ int16_t ReadFontSize(std::string_view text) {
     return size >= 1 ? size : 10;
 }
 
-std::string BooleanText(bool value) { return value ? "True" : "False"; }
+std::string BooleanText(bool value) {
+    return value ? "True" : "False";
+}
 
 std::string NumberText(double value) {
     char buffer[64];

@@ -28,11 +28,16 @@ std::string SettingsStore::Get(std::string_view key, std::string_view fallback) 
 }
 
 void SettingsStore::Save(std::string_view key, std::string_view value) {
-    settings_->setValue(KeyOf(key), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    settings_->setValue(KeyOf(key),
+                        QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
-void SettingsStore::Sync() { settings_->sync(); }
+void SettingsStore::Sync() {
+    settings_->sync();
+}
 
-QString SettingsStore::FileName() const { return settings_->fileName(); }
+QString SettingsStore::FileName() const {
+    return settings_->fileName();
+}
 
 }  // namespace veltrin

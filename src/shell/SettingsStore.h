@@ -12,7 +12,7 @@ class QSettings;
 namespace veltrin {
 
 class SettingsStore {
-public:
+  public:
     // The user's store.
     SettingsStore();
     // A store in the given file (INI format), for tests and tools.
@@ -28,7 +28,7 @@ public:
     void Sync();
     QString FileName() const;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 

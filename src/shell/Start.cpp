@@ -27,7 +27,8 @@ int Main(QApplication& app) {
     const std::filesystem::path dataDirectory = DefaultDataDirectory();
     sys.bases.BaseFiles = MakeBaseFiles(dataDirectory);
     const TempFileTable tempFiles = MakeTempFiles();
-    for (size_t t = 0; t < tempFiles.size(); ++t) sys.reports.TempFiles[t] = tempFiles[t];
+    for (size_t t = 0; t < tempFiles.size(); ++t)
+        sys.reports.TempFiles[t] = tempFiles[t];
     sys.LoadData(dataDirectory);
 
     SettingsStore store;

@@ -17,6 +17,8 @@ YearRange ReadStartSettings(const SettingsStore& store, Settings& settings, int 
     return CorrectYearRange(minYear, maxYear, currentYear);
 }
 
-int16_t ReadStoredStyle(const SettingsStore& store) { return ReadStyle(store.Get("Calendar", "2")); }
+int16_t ReadStoredStyle(const SettingsStore& store) {
+    return ReadStyle(store.Get("Calendar", "2"));
+}
 
 }  // namespace veltrin

@@ -16,7 +16,8 @@ std::filesystem::path MakeTempFileName(const QString& directory) {
 TempFileTable MakeTempFiles() {
     TempFileTable files;
     const QString directory = QDir::tempPath();
-    for (auto& f : files) f = MakeTempFileName(directory);
+    for (auto& f : files)
+        f = MakeTempFileName(directory);
     return files;
 }
 

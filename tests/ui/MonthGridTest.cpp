@@ -14,7 +14,8 @@ const auto kSundayFirst = [](SettingsStore& s) {
 
 std::vector<QString> Texts(std::initializer_list<const char*> list) {
     std::vector<QString> v;
-    for (const char* s : list) v.push_back(s);
+    for (const char* s : list)
+        v.push_back(s);
     return v;
 }
 
@@ -27,7 +28,8 @@ TEST_F(MonthGrid, MondayFirstPageOfApril2001) {
     EXPECT_EQ(Cell(6, 0).fore, Role(kSundayTextRole));
     EXPECT_FALSE(Cell(0, 0).bold);
     EXPECT_EQ(Column(1), Texts({"26", "27", "28", "29", "30", "31", "1"}));
-    for (int r = 0; r < 6; ++r) EXPECT_EQ(Cell(r, 1).fore, Role(kAdjacentMonthTextRole)) << r;
+    for (int r = 0; r < 6; ++r)
+        EXPECT_EQ(Cell(r, 1).fore, Role(kAdjacentMonthTextRole)) << r;
     // Day 1 is a Sunday: red bold text.
     EXPECT_EQ(Cell(6, 1).fore, Role(kSundayTextRole));
     EXPECT_TRUE(Cell(6, 1).bold);

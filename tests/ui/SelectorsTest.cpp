@@ -61,11 +61,11 @@ TEST_F(Selectors, FocusedSelectorFollowsTheProgramsMoves) {
     const int32_t day = Cal().CurDayNum;
     window->Combo1_GotFocus(kWeekdaySelector);
     // An arrow step moves the weekday selector while it keeps the focus.
-    window->Label2[kWeekdaySelector]->Step();
-    ASSERT_EQ(Cal().CurDayNum, day + 1);
+    window->Label1[kWeekdaySelector]->Step();
+    ASSERT_EQ(Cal().CurDayNum, day - 1);
     EXPECT_EQ(window->PrevListIndex, window->Combo1[kWeekdaySelector]->currentIndex());
     window->Combo1[kWeekdaySelector]->setCurrentIndex(
-        window->Combo1[kWeekdaySelector]->currentIndex() - 1);
+        window->Combo1[kWeekdaySelector]->currentIndex() + 1);
     EXPECT_EQ(Cal().CurDayNum, day);
 }
 
@@ -132,7 +132,8 @@ TEST_F(Views, TabsBuildTheirViewOnceWhenShown) {
     window->menu.mnuTab[kWeekTab]->trigger();
     EXPECT_EQ(window->SSTab1->CurrentTab(), kWeekTab);
     EXPECT_EQ(window->published[kWeekTab], 1);
-    for (int t = 0; t < 7; ++t) EXPECT_EQ(window->menu.mnuTab[t]->isChecked(), t == kWeekTab) << t;
+    for (int t = 0; t < 7; ++t)
+        EXPECT_EQ(window->menu.mnuTab[t]->isChecked(), t == kWeekTab) << t;
     // The item of the tab already shown changes nothing.
     window->menu.mnuTab[kWeekTab]->trigger();
     EXPECT_TRUE(window->menu.mnuTab[kWeekTab]->isChecked());
@@ -153,7 +154,7 @@ TEST_F(Views, SelectionTabTakesTheSelectedText) {
     EXPECT_EQ(strFind->text(), "прежний");  // nothing selected
 
     window->menu.mnuTab[kDayTab]->trigger();
-    RtfPane* day = window->SSTab1->Pane(kDayTab);
+    ui::RtfPane* day = window->SSTab1->Pane(kDayTab);
     QTextCursor cursor = day->document()->find("апреля");
     ASSERT_FALSE(cursor.isNull());
     day->setTextCursor(cursor);
@@ -167,7 +168,8 @@ TEST_F(Views, StyleMenuTicksAndRepaints) {
     EXPECT_TRUE(window->menu.mnuCal[kJulian]->isChecked());
     window->menu.mnuCal[kAnnoMundi]->trigger();
     EXPECT_EQ(Cal().CurStyle, kAnnoMundi);
-    for (int s = 1; s <= 3; ++s) EXPECT_EQ(window->menu.mnuCal[s]->isChecked(), s == 1) << s;
+    for (int s = 1; s <= 3; ++s)
+        EXPECT_EQ(window->menu.mnuCal[s]->isChecked(), s == 1) << s;
     EXPECT_EQ(Grid().BackColor(), QColor(255, 255, 192));
     EXPECT_EQ(window->Combo1[kStyleSelector]->currentIndex(), 0);
     // Choosing the ticked item again rebuilds nothing.

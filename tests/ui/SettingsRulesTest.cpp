@@ -63,8 +63,8 @@ TEST(SettingsRules, PlacementDefaultsCentreTheWindow) {
     EXPECT_EQ(p.state, kNormalWindow);
     EXPECT_FLOAT_EQ(p.width, 9600);
     EXPECT_FLOAT_EQ(p.height, 6850);
-    EXPECT_FLOAT_EQ(p.left, 4800);                 // (19200 - 9600) / 2
-    EXPECT_FLOAT_EQ(p.top, (15360 - 6850) / 3);    // truncated
+    EXPECT_FLOAT_EQ(p.left, 4800);               // (19200 - 9600) / 2
+    EXPECT_FLOAT_EQ(p.top, (15360 - 6850) / 3);  // truncated
 }
 
 TEST(SettingsRules, PlacementStatesAndStoredValues) {

@@ -8,7 +8,11 @@
 #include <functional>
 #include <memory>
 
+#include <QAction>
+#include <QPushButton>
+
 #include "reckoning/DayNumbers.h"
+#include "reckoning/UserClick.h"
 #include "reports/CalendarSystem.h"
 #include "shell/SettingsStore.h"
 #include "shell/StartSettings.h"
@@ -21,7 +25,7 @@ namespace veltrin::test {
 
 // Counts the documents that reach each pane.
 class CountingWindow : public ui::frmVeltrin {
-public:
+  public:
     using frmVeltrin::frmVeltrin;
     std::array<int, 7> published{};
     int beeps = 0;
@@ -33,7 +37,7 @@ public:
 };
 
 class WindowTest : public testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<CalendarSystem> sys;
@@ -84,7 +88,8 @@ protected:
     // The texts of a column of the month grid.
     std::vector<QString> Column(int column) {
         std::vector<QString> texts;
-        for (int r = 0; r < 7; ++r) texts.push_back(Cell(r, column).text);
+        for (int r = 0; r < 7; ++r)
+            texts.push_back(Cell(r, column).text);
         return texts;
     }
     void Click(int row, int column, Qt::MouseButton button = Qt::LeftButton) {

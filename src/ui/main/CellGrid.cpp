@@ -48,7 +48,8 @@ void CellGrid::ResumePainting() {
 
 QRect CellGrid::CellRect(int row, int column) const {
     int x = kBorder;
-    for (int c = 0; c < column; ++c) x += widths_[c];
+    for (int c = 0; c < column; ++c)
+        x += widths_[c];
     return QRect(x, kBorder + row * rowHeight_, widths_[column], rowHeight_);
 }
 
@@ -97,7 +98,8 @@ void CellGrid::paintEvent(QPaintEvent*) {
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {
     int row = 0, column = 0;
-    if (CellAt(event->position().toPoint(), row, column)) emit MouseDown(event->button(), row, column);
+    if (CellAt(event->position().toPoint(), row, column))
+        emit MouseDown(event->button(), row, column);
 }
 
 }  // namespace veltrin::ui

@@ -12,7 +12,7 @@ namespace veltrin::ui {
 
 class CellGrid : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Cell {
         QString text;
         QColor back = Qt::white;
@@ -44,14 +44,14 @@ public:
     bool CellAt(const QPoint& point, int& row, int& column) const;
     QRect CellRect(int row, int column) const;
 
-signals:
+  signals:
     void MouseDown(Qt::MouseButton button, int row, int column);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     static constexpr int kBorder = 1;
     int rows_, columns_;
     int rowHeight_ = 17;

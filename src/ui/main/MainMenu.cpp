@@ -40,7 +40,7 @@ void MainMenu::Build(QMenuBar* bar) {
     mnuToday = Item(mnuCalendar, "С&егодня", QKeySequence("Ctrl+F4"));
 
     mnuView = bar->addMenu("&Вид");
-    const char* const tabs[7] = {"&День",     "&Седмица", "&Месяц",      "&Год",
+    const char* const tabs[7] = {"&День",     "&Седмица", "&Месяц",     "&Год",
                                  "&Основные", "&Выборка", "Сокр&ащения"};
     for (int i = 0; i < 7; ++i)
         mnuTab[i] = Item(mnuView, tabs[i], QKeySequence(QString("Shift+F%1").arg(i + 1)), true);
@@ -65,9 +65,9 @@ void MainMenu::Build(QMenuBar* bar) {
     mnuAbout = Item(mnuInfo, "&О программе");
 
     // Commands that come with their own dialogs and panes later.
-    for (QAction* a : {mnuSaveAS, mnuCopy, mnuCopyAll, mnuFind, mnuFindSelText, mnuPrint, mnuFont,
-                       mnuIndiction, mnuAllStyles, mnuFirstWD[0], mnuFirstWD[1], mnuRange, mnuHelp,
-                       mnuHomePage, mnuAbout})
+    for (QAction* a :
+         {mnuSaveAS, mnuCopy, mnuCopyAll, mnuFind, mnuFindSelText, mnuPrint, mnuFont, mnuIndiction,
+          mnuAllStyles, mnuFirstWD[0], mnuFirstWD[1], mnuRange, mnuHelp, mnuHomePage, mnuAbout})
         a->setEnabled(false);
 }
 

@@ -33,7 +33,8 @@ ReportTabs::ReportTabs(QWidget* parent) : QWidget(parent) {
     bar_->setExpanding(true);
     bar_->setDrawBase(false);
     bar_->setUsesScrollButtons(false);
-    for (const char* caption : kCaptions) bar_->addTab(QString::fromUtf8(caption));
+    for (const char* caption : kCaptions)
+        bar_->addTab(QString::fromUtf8(caption));
     bar_->raise();
     connect(bar_, &QTabBar::currentChanged, this, [this](int tab) {
         const int previous = shown_;
@@ -42,13 +43,18 @@ ReportTabs::ReportTabs(QWidget* parent) : QWidget(parent) {
     });
 }
 
-int ReportTabs::CurrentTab() const { return bar_->currentIndex(); }
+int ReportTabs::CurrentTab() const {
+    return bar_->currentIndex();
+}
 
-void ReportTabs::SetCurrentTab(int tab) { bar_->setCurrentIndex(tab); }
+void ReportTabs::SetCurrentTab(int tab) {
+    bar_->setCurrentIndex(tab);
+}
 
 void ReportTabs::ShowPage(int tab) {
     shown_ = tab;
-    for (int i = 0; i < kTabs; ++i) pages_[i]->setVisible(i == tab);
+    for (int i = 0; i < kTabs; ++i)
+        pages_[i]->setVisible(i == tab);
 }
 
 void ReportTabs::resizeEvent(QResizeEvent* event) {
@@ -58,7 +64,8 @@ void ReportTabs::resizeEvent(QResizeEvent* event) {
     body_->setGeometry(0, barHeight - 1, size.width(), size.height() - barHeight + 1);
     // The pages cover the whole control so that the window places their children in the
     // control's coordinates; the row of tabs stays above them.
-    for (QWidget* page : pages_) page->setGeometry(0, 0, size.width(), size.height());
+    for (QWidget* page : pages_)
+        page->setGeometry(0, 0, size.width(), size.height());
     bar_->raise();
 }
 

@@ -18,7 +18,7 @@ class RtfPane;
 
 class ReportTabs : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTabs = 7;
     explicit ReportTabs(QWidget* parent = nullptr);
 
@@ -33,14 +33,14 @@ public:
     QPushButton* cbFind = nullptr;
     QCheckBox* WholeWord = nullptr;
 
-signals:
+  signals:
     // The visible tab is now `tab`; `previous` was shown before.
     void TabChanged(int tab, int previous);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void ShowPage(int tab);
     QTabBar* bar_;
     QFrame* body_;

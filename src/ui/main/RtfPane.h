@@ -15,7 +15,7 @@ class QTextDocument;
 namespace veltrin::ui {
 
 class RtfDocumentBuilder {
-public:
+  public:
     // Replaces the content of `target` with `document`.
     static void Build(const RtfDocument& document, QTextDocument& target);
     // The font of a run, without its size.
@@ -25,7 +25,7 @@ public:
 // A read-only pane that shows one report.
 class RtfPane : public QTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit RtfPane(QWidget* parent = nullptr);
     // Shows an RTF document given as its bytes.
     void ShowRtf(const std::string& bytes);

@@ -9,7 +9,7 @@ namespace veltrin::ui {
 
 class Selector : public QComboBox {
     Q_OBJECT
-public:
+  public:
     explicit Selector(QWidget* parent = nullptr);
 
     // The height of the selector with its list open, in pixels.
@@ -17,13 +17,13 @@ public:
     int DropDownHeight() const { return dropDownHeight_; }
     void showPopup() override;
 
-signals:
+  signals:
     void FocusIn();
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     int dropDownHeight_ = 0;
 };
 

@@ -8,13 +8,13 @@ namespace veltrin::ui {
 
 class StepArrow : public QLabel {
     Q_OBJECT
-public:
+  public:
     StepArrow(const QString& text, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void Step();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

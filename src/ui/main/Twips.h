@@ -4,8 +4,9 @@
 namespace veltrin::ui {
 
 class Twips {
-public:
-    Twips(int dpiX = 96, int dpiY = 96) : dpiX_(dpiX > 0 ? dpiX : 96), dpiY_(dpiY > 0 ? dpiY : 96) {}
+  public:
+    Twips(int dpiX = 96, int dpiY = 96)
+        : dpiX_(dpiX > 0 ? dpiX : 96), dpiY_(dpiY > 0 ? dpiY : 96) {}
 
     int X(double twips) const { return static_cast<int>(twips * dpiX_ / 1440); }
     int Y(double twips) const { return static_cast<int>(twips * dpiY_ / 1440); }
@@ -14,7 +15,7 @@ public:
     // Twips per pixel, as a whole number.
     int PerPixelY() const { return 1440 / dpiY_; }
 
-private:
+  private:
     int dpiX_, dpiY_;
 };
 

@@ -11,8 +11,8 @@
 #include <QPushButton>
 
 #include "data/BaseFiles.h"
-#include "reports/CalendarSystem.h"
 #include "reckoning/UserClick.h"
+#include "reports/CalendarSystem.h"
 #include "shell/SettingsRules.h"
 #include "shell/SettingsStore.h"
 #include "shell/StartTables.h"
@@ -24,8 +24,8 @@
 
 namespace veltrin::ui {
 
-frmVeltrin::frmVeltrin(CalendarSystem& system, SettingsStore& store,
-                       const TempFileTable& tempFiles, std::function<void()> end)
+frmVeltrin::frmVeltrin(CalendarSystem& system, SettingsStore& store, const TempFileTable& tempFiles,
+                       std::function<void()> end)
     : sys_(system), store_(store), tempFiles_(tempFiles), end_(std::move(end)) {
     setWindowTitle("Велтринский календарь");
     tw_ = Twips(logicalDpiX(), logicalDpiY());
@@ -76,7 +76,8 @@ void frmVeltrin::BuildControls() {
         Label2[i] = new StepArrow(">", Frame1);
         Place(Label2[i], 2460, top, 135, 315);
     }
-    for (const char* s : styles) Combo1[kStyleSelector]->addItem(QString::fromUtf8(s));
+    for (const char* s : styles)
+        Combo1[kStyleSelector]->addItem(QString::fromUtf8(s));
 
     MSFlexGrid1 = new CellGrid(7, 7, Frame1);
     MSFlexGrid1->setCursor(Qt::PointingHandCursor);
@@ -128,8 +129,10 @@ void frmVeltrin::Form_Initialize() {
     SetupGrids();
     SetWeekDaysNames();
 
-    for (int s = 1; s <= 3; ++s) menu.mnuCal[s]->setChecked(s == sys_.calendar.CurStyle);
-    for (int t = 0; t < 7; ++t) menu.mnuTab[t]->setChecked(t == 0);
+    for (int s = 1; s <= 3; ++s)
+        menu.mnuCal[s]->setChecked(s == sys_.calendar.CurStyle);
+    for (int t = 0; t < 7; ++t)
+        menu.mnuTab[t]->setChecked(t == 0);
     menu.mnuIndiction->setChecked(settings.ShowIndiction);
     menu.mnuAllStyles->setChecked(settings.ShowAllStyles);
     menu.mnuFirstWD[0]->setChecked(settings.FirstWeekday == 7);
@@ -146,7 +149,8 @@ void frmVeltrin::SetupGrids() {
     MSFlexGrid1->SetBackColor(Role(kBackgroundRole));
     MSFlexGrid1->SetRowHeight(row);
     MSFlexGrid1->SetColumnWidth(0, tw_.X(345));
-    for (int c = 1; c <= 6; ++c) MSFlexGrid1->SetColumnWidth(c, tw_.X(300));
+    for (int c = 1; c <= 6; ++c)
+        MSFlexGrid1->SetColumnWidth(c, tw_.X(300));
     const int gridWidth = tw_.X(345) + 6 * tw_.X(300) + tw_.X(30);
     MSFlexGrid1->resize(gridWidth, 7 * row + tw_.Y(30));
 
@@ -157,7 +161,8 @@ void frmVeltrin::SetupGrids() {
     const char* const labels[3] = {"от С.М.", "от Р.Х.", "от Р.Х."};
     for (int r = 0; r < 3; ++r) {
         const Rgb c = ColorOf(kBackgroundRole, r + 1);
-        for (int col = 0; col < 2; ++col) MSFlexGrid2->At(r, col).back = QColor(c.red, c.green, c.blue);
+        for (int col = 0; col < 2; ++col)
+            MSFlexGrid2->At(r, col).back = QColor(c.red, c.green, c.blue);
         MSFlexGrid2->At(r, 0).text = QString::fromUtf8(labels[r]);
     }
     MSFlexGrid2->update();
@@ -168,17 +173,22 @@ QColor frmVeltrin::Role(int role) const {
     return QColor(c.red, c.green, c.blue);
 }
 
-void frmVeltrin::Beep() { QApplication::beep(); }
+void frmVeltrin::Beep() {
+    QApplication::beep();
+}
 
 void frmVeltrin::CheckStyleMenu(int16_t style) {
-    for (int s = 1; s <= 3; ++s) menu.mnuCal[s]->setChecked(s == style);
+    for (int s = 1; s <= 3; ++s)
+        menu.mnuCal[s]->setChecked(s == style);
 }
 
 void frmVeltrin::SetSelectorPosition(int16_t kind, int16_t position) {
     if (kind >= 0 && kind < 5) Combo1[kind]->setCurrentIndex(position);
 }
 
-int frmVeltrin::VisibleTab() { return SSTab1->CurrentTab(); }
+int frmVeltrin::VisibleTab() {
+    return SSTab1->CurrentTab();
+}
 
 void frmVeltrin::Publish(int tab, const std::string& document) {
     if (tab >= 0 && tab < ReportTabs::kTabs) SSTab1->Pane(tab)->ShowRtf(document);

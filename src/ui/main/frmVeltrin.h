@@ -32,7 +32,7 @@ class StepArrow;
 
 class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     Q_OBJECT
-public:
+  public:
     // `end` finishes the process once the exit sequence is through; the settings have been
     // written to the disk by then.
     frmVeltrin(CalendarSystem& system, SettingsStore& store, const TempFileTable& tempFiles,
@@ -103,11 +103,11 @@ public:
     int16_t PrevListIndex = 0;
     bool SelectorLock = false;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void ConnectEvents();
     void ApplyPlacement();

@@ -11,7 +11,9 @@
 namespace veltrin::ui {
 
 namespace {
-std::string Decimal(int value) { return std::to_string(value); }
+std::string Decimal(int value) {
+    return std::to_string(value);
+}
 }  // namespace
 
 void frmVeltrin::GoToExit() {
@@ -21,7 +23,7 @@ void frmVeltrin::GoToExit() {
     store_.Save("Calendar", Decimal(c.CurStyle));
     store_.Save("FirstWeekday", Decimal(settings.FirstWeekday));
 
-    const int state = isMinimized() ? kMinimisedWindow
+    const int state = isMinimized()   ? kMinimisedWindow
                       : isMaximized() ? kMaximisedWindow
                                       : kNormalWindow;
     store_.Save("WindowState", Decimal(state));

@@ -62,7 +62,8 @@ void frmVeltrin::SetGridCal() {
         cell.bold = false;
         cell.text = number >= 1 ? QString::number(number) : QString();
     };
-    for (int row = p - 2; row >= 0; --row) other(row, 1, previousDays--);
+    for (int row = p - 2; row >= 0; --row)
+        other(row, 1, previousDays--);
 
     int row = p - 1, column = 1, currentRow = row, currentColumn = column;
     const auto advance = [&] {

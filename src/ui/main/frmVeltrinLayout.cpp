@@ -21,10 +21,18 @@ TwipsRect ToTwips(const QRect& r, const Twips& tw) {
 
 }  // namespace
 
-double frmVeltrin::WidthTw() const { return tw_.FromX(width()); }
-double frmVeltrin::HeightTw() const { return tw_.FromY(height()); }
-void frmVeltrin::SetWidthTw(double twips) { resize(tw_.X(twips), height()); }
-void frmVeltrin::SetHeightTw(double twips) { resize(width(), tw_.Y(twips)); }
+double frmVeltrin::WidthTw() const {
+    return tw_.FromX(width());
+}
+double frmVeltrin::HeightTw() const {
+    return tw_.FromY(height());
+}
+void frmVeltrin::SetWidthTw(double twips) {
+    resize(tw_.X(twips), height());
+}
+void frmVeltrin::SetHeightTw(double twips) {
+    resize(width(), tw_.Y(twips));
+}
 
 void frmVeltrin::ApplyPlacement() {
     StoredPlacement stored;
@@ -41,10 +49,12 @@ void frmVeltrin::ApplyPlacement() {
         screens.push_back(ToTwips(screen->availableGeometry(), tw_));
     const WindowPlacement p = ResolvePlacement(stored, primary, screens);
 
-    if (p.state == kMaximisedWindow) setWindowState(Qt::WindowMaximized);
     SetHeightTw(p.height);
     SetWidthTw(p.width);
     move(tw_.X(p.left), tw_.Y(p.top));
+    // Last: a move or resize would make a maximised window normal again. The placement above
+    // is the one it returns to.
+    if (p.state == kMaximisedWindow) setWindowState(Qt::WindowMaximized);
 }
 
 void frmVeltrin::resizeEvent(QResizeEvent* event) {
@@ -74,7 +84,8 @@ void frmVeltrin::Form_Resize() {
         RtfPane* pane = SSTab1->Pane(i);
         pane->resize(tw_.X(w - 3215), tw_.Y(i == kSelectionTab ? h - 2430 : h - 1545));
     }
-    for (int i = 1; i <= 3; ++i) ReSizeCombo(i);
+    for (int i = 1; i <= 3; ++i)
+        ReSizeCombo(i);
 }
 
 void frmVeltrin::ReSizeCombo(int selector) {

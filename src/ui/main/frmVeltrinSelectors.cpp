@@ -26,7 +26,8 @@ void frmVeltrin::SetYearsMonths() {
         const QSignalBlocker quietYears(years);
         years->clear();
         QStringList list;
-        for (int y = c.MinYear[s]; y <= c.MaxYear[s]; ++y) list << QString::number(y);
+        for (int y = c.MinYear[s]; y <= c.MaxYear[s]; ++y)
+            list << QString::number(y);
         years->addItems(list);
     }
     {
@@ -35,8 +36,8 @@ void frmVeltrin::SetYearsMonths() {
         months->clear();
         for (int m = 1; m <= 12; ++m) {
             const int civil = s == kAnnoMundi ? (m + 7) % 12 + 1 : m;
-            months->addItem(QString("(%1) %2").arg(m).arg(
-                QString::fromUtf8(MonthNames[civil - 1].data())));
+            months->addItem(
+                QString("(%1) %2").arg(m).arg(QString::fromUtf8(MonthNames[civil - 1].data())));
         }
     }
     SetBusy(false);
@@ -52,7 +53,8 @@ void frmVeltrin::SetWeeks() {
         weeks->clear();
         const int count = c.Pascha.PaschaWeek + 6 + c.Pascha.YearEndPentWeek;
         QStringList list;
-        for (int w = 1; w <= count; ++w) list << QString::fromStdString(WeekName(c, w));
+        for (int w = 1; w <= count; ++w)
+            list << QString::fromStdString(WeekName(c, w));
         weeks->addItems(list);
     }
     SetBusy(false);
@@ -90,6 +92,8 @@ void frmVeltrin::MSFlexGrid2_MouseDown(Qt::MouseButton button, int row) {
     if (s != sys_.calendar.CurStyle) ChangeStyle(s);
 }
 
-void frmVeltrin::GoToday() { veltrin::GoToday(sys_.calendar); }
+void frmVeltrin::GoToday() {
+    veltrin::GoToday(sys_.calendar);
+}
 
 }  // namespace veltrin::ui

@@ -12,7 +12,8 @@
 namespace veltrin::ui {
 
 void frmVeltrin::mnuTab_Click(int tab) {
-    for (int t = 0; t < 7; ++t) menu.mnuTab[t]->setChecked(t == tab);
+    for (int t = 0; t < 7; ++t)
+        menu.mnuTab[t]->setChecked(t == tab);
     SSTab1->SetCurrentTab(tab);
 }
 
@@ -26,7 +27,8 @@ void frmVeltrin::SSTab1_Click(int tab, int previous) {
         }
         SSTab1->strFind->setFocus();
     }
-    for (int t = 0; t < 7; ++t) menu.mnuTab[t]->setChecked(t == tab);
+    for (int t = 0; t < 7; ++t)
+        menu.mnuTab[t]->setChecked(t == tab);
     sys_.RefreshView();
 }
 

@@ -1,0 +1,27 @@
+// The section reader, the six table loaders and the yearly dates over random file contents.
+
+#include "FuzzDataDir.h"
+#include "reckoning/Calculate.h"
+#include "reckoning/UserClick.h"
+#include "reports/CalendarSystem.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace veltrin;
+    fuzz::WriteFiles(data, size,
+                     {"Relocatable.DAT", "Relocatable1.DAT", "Special.DAT", "Weekdays.DAT",
+                      "Weekdays1.DAT", "SpecWeekDays.DAT", "January.DAT"});
+    CalendarSystem sys;
+    sys.SetRange(325, 2325);
+    sys.LoadData(fuzz::Directory());
+    const int year = 325 + (size > 0 ? data[0] * 8 : 0);
+    Calendar& c = sys.calendar;
+    for (int style = kAnnoMundi; style <= kGregorian; ++style) {
+        c.CurStyle = static_cast<int16_t>(style);
+        c.Cur().Year = static_cast<int16_t>(style == kAnnoMundi ? year + kAnnoMundiOffset : year);
+        c.Cur().Month = 1;
+        c.Cur().Day = 1;
+        RecalcAfterYearChange(c);
+        StepForward(c, kMonthSelector);
+    }
+    return 0;
+}

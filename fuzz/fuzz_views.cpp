@@ -1,0 +1,45 @@
+// Every view's builder over a random data directory; the search text is the input's last part.
+
+#include "FuzzDataDir.h"
+#include "reckoning/Calculate.h"
+#include "reports/CalendarSystem.h"
+#include "reports/RtfReader.h"
+
+namespace {
+class AnyTab : public veltrin::ReportPanes {
+public:
+    int tab = 0;
+    int VisibleTab() override { return tab; }
+};
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace veltrin;
+    fuzz::WriteFiles(data, size,
+                     {"December.DAT", "January.DAT", "February28.DAT", "Relocatable.DAT",
+                      "Relocatable1.DAT", "Special.DAT", "Weekdays.DAT", "Weekdays1.DAT",
+                      "SpecWeekDays.DAT", "search"});
+    CalendarSystem sys;
+    AnyTab panes;
+    sys.reports.panes = &panes;
+    sys.LoadData(fuzz::Directory());
+    sys.settings.ShowIndiction = size > 1 && (data[1] & 1);
+    sys.settings.ShowAllStyles = size > 1 && (data[1] & 2);
+    sys.reports.WholeWord = size > 1 && (data[1] & 4);
+    Calendar& c = sys.calendar;
+    c.CurStyle = static_cast<int16_t>(1 + (size > 2 ? data[2] % 3 : 0));
+    c.Cur().Year = static_cast<int16_t>((c.CurStyle == kAnnoMundi ? 7408 : 1900) + (size > 3 ? data[3] % 200 : 0));
+    c.Cur().Month = 1;
+    c.Cur().Day = 1;
+    RecalcAfterYearChange(c);
+    for (int tab = kDayTab; tab <= kMainFeastsTab; ++tab) {
+        panes.tab = tab;
+        sys.RefreshView();
+        (void)ParseRtf(sys.reports.Document(tab)).PlainText();
+    }
+    std::string search;
+    std::ifstream(fuzz::Directory() / "search", std::ios::binary) >> search;
+    sys.reports.BuildSelection(search.empty() ? "а" : search);
+    (void)ParseRtf(sys.reports.Document(kSelectionTab)).PlainText();
+    return 0;
+}
