@@ -36,10 +36,7 @@ int Main(QApplication& app) {
     const YearRange range = ReadStartSettings(store, sys.settings, today.year);
     sys.SetRange(range.minYear, range.maxYear);
 
-    ui::frmVeltrin window(sys, store, tempFiles, [&] {
-        QApplication::restoreOverrideCursor();
-        QCoreApplication::exit(0);
-    });
+    ui::frmVeltrin window(sys, store, tempFiles, [&] { QCoreApplication::exit(0); });
     sys.window = &window;
     sys.reports.panes = &window;
     // The window initialises itself when the calendar first refers to it.

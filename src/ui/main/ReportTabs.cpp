@@ -33,6 +33,9 @@ ReportTabs::ReportTabs(QWidget* parent) : QWidget(parent) {
     bar_->setExpanding(true);
     bar_->setDrawBase(false);
     bar_->setUsesScrollButtons(false);
+    // Seven captions in one row across the narrowest window.
+    bar_->setElideMode(Qt::ElideRight);
+    bar_->setStyleSheet("QTabBar::tab { padding: 3px 6px; }");
     for (const char* caption : kCaptions)
         bar_->addTab(QString::fromUtf8(caption));
     bar_->raise();
