@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test asan fuzz clean
+.PHONY: deps build run test asan fuzz install package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -29,6 +29,16 @@ asan: deps
 # The fuzz targets, each for FUZZ_SECONDS (default 60).
 fuzz: build
 	bash fuzz/run.sh
+
+# Installs into PREFIX (default /usr/local): the program in $(PREFIX)/lib/veltrin, launchers in
+# $(PREFIX)/bin, the menu entry and the icons in $(PREFIX)/share. DESTDIR is honoured.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
+
+# The Debian package $(BUILD)/veltrin_<version>_<arch>.deb; `apt-get install ./$(BUILD)/veltrin_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

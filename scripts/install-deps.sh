@@ -8,7 +8,7 @@ packages=(
   clang-format clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu fonts-liberation
-  xvfb xauth imagemagick x11-utils
+  xvfb xauth imagemagick x11-utils poppler-utils
 )
 
 missing=()

@@ -107,6 +107,45 @@ YearRange CorrectYearRange(int16_t minYear, int16_t maxYear, int currentYear) {
     return r;
 }
 
+std::optional<int> ReadTypedYear(std::string_view text) {
+    text = Trim(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    size_t digits = 0;
+    int value = 0;
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+        if (digits == 6) return std::nullopt;
+        value = value * 10 + (text[digits] - '0');
+        ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    std::string_view rest = text.substr(digits);
+    if (!rest.empty()) {
+        if (rest.front() != '.' && rest.front() != ',') return std::nullopt;
+        rest.remove_prefix(1);
+        for (const char ch : rest)
+            if (ch < '0' || ch > '9') return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+RangeCheck CheckNewRange(std::string_view lowText, std::string_view highText, YearRange current,
+                         int currentYear) {
+    const std::optional<int> low = ReadTypedYear(lowText);
+    const std::optional<int> high = ReadTypedYear(highText);
+    if (!low || !high) return {};
+    if (*low == current.minYear && *high == current.maxYear)
+        return {RangeVerdict::kUnchanged, current};
+    if (*low < kWidestMinYear || *low >= currentYear || *high <= currentYear ||
+        *high > kWidestMaxYear)
+        return {};
+    return {RangeVerdict::kApply,
+            YearRange{static_cast<int16_t>(*low), static_cast<int16_t>(*high)}};
+}
+
 bool IsReachable(const TwipsRect& window, const std::vector<TwipsRect>& screens) {
     // The strip of the caption: enough of it must show to take hold of the window.
     constexpr double kCaption = 375, kGrip = 720;

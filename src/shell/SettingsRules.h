@@ -49,6 +49,24 @@ struct YearRange {
 // range the program supports reads as its default as well.
 YearRange CorrectYearRange(int16_t minYear, int16_t maxYear, int currentYear);
 
+// What the year range dialog makes of the two texts the user typed.
+enum class RangeVerdict { kUnchanged, kInvalid, kApply };
+struct RangeCheck {
+    RangeVerdict verdict = RangeVerdict::kInvalid;
+    YearRange range;  // the new range when it is to be applied
+};
+
+// A year typed by the user: blanks around it, an optional sign, decimal digits and an optional
+// fraction after a point or a comma, truncated toward zero. Anything else (exponents, letters,
+// an empty text, more digits than a year can have) is no year.
+std::optional<int> ReadTypedYear(std::string_view text);
+
+// The range typed as `lowText` .. `highText` against the range in force. The same two years as
+// before change nothing; otherwise the new range must lie within 325..2325 and hold the current
+// year strictly inside it.
+RangeCheck CheckNewRange(std::string_view lowText, std::string_view highText, YearRange current,
+                         int currentYear);
+
 // Rectangles in twips.
 struct TwipsRect {
     double left = 0, top = 0, width = 0, height = 0;

@@ -4,11 +4,13 @@
 #include <QElapsedTimer>
 #include <QSystemSemaphore>
 #include <QThread>
+#include <memory>
 
 #include "data/BaseFiles.h"
 #include "reckoning/Calendar.h"
 #include "reports/CalendarSystem.h"
 #include "shell/SettingsStore.h"
+#include "shell/Splash.h"
 #include "shell/StartSettings.h"
 #include "shell/TempFiles.h"
 #include "ui/main/frmVeltrin.h"
@@ -17,6 +19,10 @@ namespace veltrin {
 
 int Main(QApplication& app) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto splash = std::make_unique<frmSplash>();
+    splash->Form_Load(QCoreApplication::applicationDirPath());
+    // Let the desktop draw the picture before the work begins.
+    if (splash->HasPicture()) app.processEvents();
     QElapsedTimer t0;
     t0.start();
     // A name the whole system sees while the program runs; a second copy opens the same one
@@ -50,6 +56,7 @@ int Main(QApplication& app) {
     }
     QApplication::restoreOverrideCursor();
     window.show();
+    splash.reset();
     const int code = app.exec();
     sys.window = nullptr;
     DeleteTempFiles(tempFiles);

@@ -106,3 +106,53 @@ TEST(SettingsRules, PlacementOnNoScreenFallsBackToTheDefaultPosition) {
 
 }  // namespace
 }  // namespace veltrin
+
+namespace veltrin {
+namespace {
+
+TEST(SettingsRules, TypedYears) {
+    EXPECT_EQ(ReadTypedYear("1900"), 1900);
+    EXPECT_EQ(ReadTypedYear(" 1900 "), 1900);
+    EXPECT_EQ(ReadTypedYear("+1900"), 1900);
+    EXPECT_EQ(ReadTypedYear("1900.9"), 1900);
+    EXPECT_EQ(ReadTypedYear("1900,9"), 1900);
+    EXPECT_EQ(ReadTypedYear("1900."), 1900);
+    EXPECT_EQ(ReadTypedYear("-5"), -5);
+    EXPECT_EQ(ReadTypedYear("-0"), 0);
+    for (const char* text :
+         {"", " ", "1e9", "12abc", "abc", "19 00", ".5", "-", "+-1", "1234567", "0x10"})
+        EXPECT_EQ(ReadTypedYear(text), std::nullopt) << text;
+}
+
+TEST(SettingsRules, NewRangeMustHoldTheCurrentYearWithinTheWidest) {
+    const YearRange current{1900, 2100};
+    const auto verdict = [&](const char* low, const char* high) {
+        return CheckNewRange(low, high, current, 2001).verdict;
+    };
+    EXPECT_EQ(verdict("1900", "2100"), RangeVerdict::kUnchanged);
+    EXPECT_EQ(verdict("1900.5", "2100"), RangeVerdict::kUnchanged);
+    const RangeCheck widest = CheckNewRange("325", "2325", current, 2001);
+    EXPECT_EQ(widest.verdict, RangeVerdict::kApply);
+    EXPECT_EQ(widest.range.minYear, 325);
+    EXPECT_EQ(widest.range.maxYear, 2325);
+    EXPECT_EQ(verdict("2000", "2002"), RangeVerdict::kApply);
+    for (const auto& [low, high] :
+         std::vector<std::pair<const char*, const char*>>{{"324", "2325"},
+                                                          {"325", "2326"},
+                                                          {"2001", "2100"},
+                                                          {"1900", "2001"},
+                                                          {"2002", "2100"},
+                                                          {"1900", "2000"},
+                                                          {"2100", "1900"},
+                                                          {"-0", "2100"},
+                                                          {"", "2100"},
+                                                          {"1900", "12abc"},
+                                                          {"1e3", "2100"},
+                                                          {"1900", "1e9"}})
+        EXPECT_EQ(verdict(low, high), RangeVerdict::kInvalid) << low << " " << high;
+    // The same years as in force pass even outside today's rules: nothing is changed.
+    EXPECT_EQ(CheckNewRange("1900", "2100", current, 2100).verdict, RangeVerdict::kUnchanged);
+}
+
+}  // namespace
+}  // namespace veltrin

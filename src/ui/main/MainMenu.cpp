@@ -63,12 +63,6 @@ void MainMenu::Build(QMenuBar* bar) {
     mnuHomePage = Item(mnuInfo, "Web &страница");
     mnuInfo->addSeparator();
     mnuAbout = Item(mnuInfo, "&О программе");
-
-    // Commands that come with their own dialogs and panes later.
-    for (QAction* a :
-         {mnuSaveAS, mnuCopy, mnuCopyAll, mnuFind, mnuFindSelText, mnuPrint, mnuFont, mnuIndiction,
-          mnuAllStyles, mnuFirstWD[0], mnuFirstWD[1], mnuRange, mnuHelp, mnuHomePage, mnuAbout})
-        a->setEnabled(false);
 }
 
 }  // namespace veltrin::ui

@@ -1,7 +1,13 @@
 #include "ui/main/RtfPane.h"
 
+#include "ui/main/RtfWriter.h"
+
+#include <QContextMenuEvent>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -68,6 +74,7 @@ RtfPane::RtfPane(QWidget* parent) : QTextEdit(parent) {
 }
 
 void RtfPane::ShowRtf(const std::string& bytes) {
+    rtf_ = bytes;
     RtfDocumentBuilder::Build(ParseRtf(bytes), *document());
     moveCursor(QTextCursor::Start);
 }
@@ -77,6 +84,67 @@ void RtfPane::LoadFile(const std::string& path) {
     if (!in) return;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in.bad()) ShowRtf(bytes);
+}
+
+std::string RtfPane::Rtf() const {
+    return rtf_.empty() ? WriteRtf(*document()) : rtf_;
+}
+
+namespace {
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+}  // namespace
+
+bool RtfPane::SaveRtf(const QString& path) const {
+    const std::string rtf = Rtf();
+    return WriteFile(path, QByteArray(rtf.data(), static_cast<qsizetype>(rtf.size())));
+}
+
+bool RtfPane::SaveText(const QString& path) const {
+    QString text = document()->toPlainText();
+    if (!text.isEmpty() && !text.endsWith('\n')) text += '\n';
+    return WriteFile(path, text.toUtf8());
+}
+
+int RtfPane::Find(const QString& text, int start, bool wholeWord) {
+    if (text.isEmpty()) return -1;
+    QTextDocument::FindFlags flags;
+    if (wholeWord) flags |= QTextDocument::FindWholeWords;
+    const QTextCursor found = document()->find(text, start, flags);
+    if (found.isNull()) return -1;
+    setTextCursor(found);
+    ensureCursorVisible();
+    return found.selectionStart();
+}
+
+bool RtfPane::event(QEvent* event) {
+    // Copying and selecting everything are commands of the window's menu, which copies the
+    // report in all its forms; the pane does not take those keys for itself.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QTextEdit::event(event);
+}
+
+void RtfPane::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        emit RightButtonDown(event->globalPosition().toPoint());
+        return;
+    }
+    QTextEdit::mousePressEvent(event);
+}
+
+void RtfPane::contextMenuEvent(QContextMenuEvent* event) {
+    // The window opens its own menu on the right button.
+    event->accept();
 }
 
 }  // namespace veltrin::ui

@@ -31,6 +31,31 @@ class RtfPane : public QTextEdit {
     void ShowRtf(const std::string& bytes);
     // Shows the document in a file; a file that cannot be read leaves the pane empty.
     void LoadFile(const std::string& path);
+
+    // The RTF text of what the pane shows: the document as it was given to the pane, or, for
+    // a pane that was given none, the document written out afresh.
+    std::string Rtf() const;
+    // Writes the document as RTF, or as plain text in UTF-8 with one line a paragraph; false
+    // when the file cannot be written.
+    bool SaveRtf(const QString& path) const;
+    bool SaveText(const QString& path) const;
+
+    // Looks for `text` from character position `start` to the end, letter case not matched,
+    // optionally as a whole word. A match becomes the selection and its position is returned;
+    // without one the selection stays and the result is -1.
+    int Find(const QString& text, int start, bool wholeWord);
+
+  signals:
+    // The right mouse button went down over the pane, at `globalPos`.
+    void RightButtonDown(const QPoint& globalPos);
+
+  protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    std::string rtf_;
 };
 
 }  // namespace veltrin::ui

@@ -28,6 +28,7 @@ frmVeltrin::frmVeltrin(CalendarSystem& system, SettingsStore& store, const TempF
                        std::function<void()> end)
     : sys_(system), store_(store), tempFiles_(tempFiles), end_(std::move(end)) {
     setWindowTitle("Велтринский календарь");
+    ProgramDir = QCoreApplication::applicationDirPath();
     tw_ = Twips(logicalDpiX(), logicalDpiY());
     // The controls are laid out for a small dialog font; the reports keep their own fonts.
     QFont small = font();
@@ -118,6 +119,7 @@ void frmVeltrin::ConnectEvents() {
     for (int s = 1; s <= 3; ++s)
         connect(menu.mnuCal[s], &QAction::triggered, this, [this, s] { mnuCal_Click(s); });
     connect(menu.mnuExit, &QAction::triggered, this, &frmVeltrin::GoToExit);
+    ConnectCommands();
     connect(cbExit, &QPushButton::clicked, this, &frmVeltrin::GoToExit);
 }
 

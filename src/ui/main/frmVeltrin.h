@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 
@@ -13,6 +14,7 @@
 #include "reports/Reports.h"
 #include "shell/TempFiles.h"
 #include "ui/main/MainMenu.h"
+#include "ui/main/Prompts.h"
 #include "ui/main/Twips.h"
 
 class QFrame;
@@ -26,9 +28,16 @@ class SettingsStore;
 namespace veltrin::ui {
 
 class CellGrid;
+class frmAbout;
+class frmFind;
+class frmRange;
 class ReportTabs;
+class RtfPane;
 class Selector;
 class StepArrow;
+
+// Where the help pages begin, for the program in `programDir`.
+QString HelpIndexPath(const QString& programDir);
 
 class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     Q_OBJECT
@@ -70,9 +79,35 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     void Combo1_Click(int i);
     void MSFlexGrid1_MouseDown(Qt::MouseButton button, int row, int column);
     void MSFlexGrid2_MouseDown(Qt::MouseButton button, int row);
+    void RichTextBox1_MouseDown(int tab, Qt::MouseButton button, const QPoint& globalPos);
     void SSTab1_Click(int tab, int previous);
     void mnuTab_Click(int tab);
     void mnuCal_Click(int style);
+
+    // The "Файл" menu.
+    void TestmnuFile();
+    void mnuSaveAS_Click();
+    void mnuCopy_Click();
+    void mnuCopyAll_Click();
+    void mnuPrint_Click();
+    void mnuFind_Click();
+    void mnuFindSelText_Click();
+    // The "Настройка" and "Справка" menus.
+    void mnuFont_Click();
+    void mnuIndiction_Click();
+    void mnuAllStyles_Click();
+    void mnuFirstWD_Click(int i);
+    void mnuRange_Click();
+    void mnuHelp_Click();
+    void mnuHomePage_Click();
+    void mnuAbout_Click();
+
+    // The pane of the tab that is shown.
+    RtfPane* VisiblePane() const;
+    // The dialogs, once they have been opened (the find dialog lives on once made).
+    frmFind* FindDialog() const;
+    frmRange* RangeDialog() const;
+    frmAbout* AboutDialog() const;
 
     // The window's size and position in twips; the size is that of the window inside the frame
     // that the desktop draws, menu bar included.
@@ -94,6 +129,10 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     QPushButton* cbToday = nullptr;
     QPushButton* cbExit = nullptr;
     MainMenu menu;
+    // The desktop's dialogs; tests answer in their place.
+    Prompts prompts = Prompts::Desktop();
+    // The program's own folder: the help pages are beside the program.
+    QString ProgramDir;
 
     // Window state shared by the month grid and the selectors.
     int16_t SundayPos = 7;
@@ -110,6 +149,7 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
   private:
     void BuildControls();
     void ConnectEvents();
+    void ConnectCommands();
     void ApplyPlacement();
     void SetupGrids();
     QColor Role(int role) const;
@@ -129,6 +169,9 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     bool ended_ = false;
     int focusedSelector_ = -1;
     int busy_ = 0;
+    frmFind* find_ = nullptr;
+    QPointer<frmRange> range_;
+    QPointer<frmAbout> about_;
 };
 
 }  // namespace veltrin::ui

@@ -1,5 +1,7 @@
 // The month grid: the weekday names, the page of the current month and the clicks on it.
 
+#include <QCursor>
+#include <QMenu>
 #include <QSignalBlocker>
 
 #include "reckoning/DayNumbers.h"
@@ -114,7 +116,10 @@ void frmVeltrin::SetGridCal() {
 }
 
 void frmVeltrin::MSFlexGrid1_MouseDown(Qt::MouseButton button, int row, int column) {
-    if (button == Qt::RightButton) return;  // the calendar's context menu comes with its commands
+    if (button == Qt::RightButton) {
+        menu.mnuCalendar->popup(QCursor::pos());
+        return;
+    }
     if (column == 0) {
         PrevListIndex = static_cast<int16_t>(Combo1[kWeekdaySelector]->currentIndex());
         Combo1[kWeekdaySelector]->setCurrentIndex(row);

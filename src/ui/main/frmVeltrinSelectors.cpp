@@ -1,5 +1,7 @@
 // The selectors and their step arrows, the dates in the three year styles, and "Сегодня".
 
+#include <QCursor>
+#include <QMenu>
 #include <QSignalBlocker>
 
 #include "reckoning/Paschalion.h"
@@ -87,7 +89,10 @@ void frmVeltrin::Combo1_Click(int i) {
 }
 
 void frmVeltrin::MSFlexGrid2_MouseDown(Qt::MouseButton button, int row) {
-    if (button == Qt::RightButton) return;  // the calendar's context menu comes with its commands
+    if (button == Qt::RightButton) {
+        menu.mnuCalendar->popup(QCursor::pos());
+        return;
+    }
     const int s = row + 1;
     if (s != sys_.calendar.CurStyle) ChangeStyle(s);
 }

@@ -1,0 +1,82 @@
+#include "ui/dialogs/frmFind.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/main/Prompts.h"
+#include "ui/main/RtfPane.h"
+
+namespace veltrin::ui {
+
+namespace {
+bool IsBlank(const QString& text) {
+    for (const QChar ch : text)
+        if (ch != ' ') return false;
+    return true;
+}
+}  // namespace
+
+frmFind::frmFind(QWidget* owner, const Prompts& prompts, std::function<RtfPane*()> visiblePane)
+    : QDialog(owner), prompts_(prompts), visiblePane_(std::move(visiblePane)) {
+    setWindowTitle("Поиск");
+    setModal(false);
+    strFind = new QLineEdit(this);
+    strFind->setMinimumWidth(260);
+    WholeWord = new QCheckBox("Целое слово", this);
+    cbFind = new QPushButton("Искать", this);
+    cbExit = new QPushButton("Закрыть", this);
+    // Enter in the text runs one search itself; the buttons do not take it as well.
+    for (QPushButton* b : {cbFind, cbExit}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(strFind, 0, 0);
+    grid->addWidget(cbFind, 0, 1);
+    grid->addWidget(WholeWord, 1, 0);
+    grid->addWidget(cbExit, 1, 1);
+    cbFind->setEnabled(false);
+
+    connect(strFind, &QLineEdit::textChanged, this, &frmFind::strFind_Change);
+    connect(strFind, &QLineEdit::returnPressed, this, [this] {
+        if (!strFind->text().isEmpty()) FindDat(strFind->text());
+    });
+    connect(cbFind, &QPushButton::clicked, this, [this] { FindDat(strFind->text()); });
+    connect(cbExit, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void frmFind::showEvent(QShowEvent* event) {
+    if (!loaded_) Form_Load();
+    QDialog::showEvent(event);
+}
+
+void frmFind::Form_Load() {
+    loaded_ = true;
+    adjustSize();
+    // At the upper right corner of the main window.
+    if (QWidget* main = parentWidget()) {
+        const QRect frame = main->frameGeometry();
+        move(frame.left() + frame.width() - frameGeometry().width(), frame.top());
+    }
+    strFind_Change();
+}
+
+void frmFind::strFind_Change() {
+    cbFind->setEnabled(!IsBlank(strFind->text()));
+}
+
+void frmFind::FindDat(const QString& text) {
+    if (IsBlank(text)) return;
+    RtfPane* pane = visiblePane_ ? visiblePane_() : nullptr;
+    if (!pane) return;
+    pane->setFocus();
+    const QTextCursor selection = pane->textCursor();
+    const int start = selection.selectionEnd();
+    if (pane->Find(text, start, WholeWord->isChecked()) < 0 && prompts_.Message)
+        prompts_.Message(this, windowTitle(), "Поиск достиг конца текста.",
+                         QMessageBox::Information);
+}
+
+}  // namespace veltrin::ui

@@ -1,0 +1,67 @@
+#include "ui/main/Prompts.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "ui/dialogs/FontChooser.h"
+
+namespace veltrin::ui {
+
+namespace {
+
+const char* const kRtfFilter = "Rich Text Format (*.RTF *.rtf)";
+const char* const kTextFilter = "Text Document (*.TXT *.txt)";
+
+std::optional<SaveChoice> AskSaveFile(QWidget* owner, const QString& directory) {
+    QFileDialog dialog(owner, "Сохранить как", directory);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({kRtfFilter, kTextFilter});
+    dialog.setDefaultSuffix("rtf");
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        dialog.setDefaultSuffix(f == kTextFilter ? "txt" : "rtf");
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return SaveChoice{dialog.selectedFiles().front(),
+                      dialog.selectedNameFilter() == kTextFilter ? 2 : 1};
+}
+
+std::optional<QFont> AskFont(QWidget* owner, const QFont& initial) {
+    FontChooser dialog(owner, initial);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.Chosen();
+}
+
+bool AskPrinter(QWidget* owner, QPrinter& printer, bool hasSelection) {
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle("Печать");
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                       QAbstractPrintDialog::PrintShowPageSize |
+                                                       QAbstractPrintDialog::PrintCollateCopies;
+    if (hasSelection) options |= QAbstractPrintDialog::PrintSelection;
+    dialog.setOptions(options);
+    printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ShowMessage(QWidget* owner, const QString& title, const QString& text,
+                 QMessageBox::Icon icon) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+}  // namespace
+
+Prompts Prompts::Desktop() {
+    Prompts p;
+    p.Message = ShowMessage;
+    p.SaveFile = AskSaveFile;
+    p.ChooseFont = AskFont;
+    p.ChoosePrinter = AskPrinter;
+    p.OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    return p;
+}
+
+}  // namespace veltrin::ui
