@@ -171,9 +171,11 @@ WindowPlacement ResolvePlacement(const StoredPlacement& stored, const TwipsRect&
     if (!(p.height > 0)) p.height = kMinWindowHeight;
     if (!(p.width > 0)) p.width = kMinWindowWidth;
 
+    // A window larger than the screen starts at the screen's edge, so its title stays in reach.
     const auto centred = [&] {
         const auto free = [](double screen, double window) {
-            return static_cast<long long>(screen) - static_cast<long long>(window);
+            const long long room = static_cast<long long>(screen) - static_cast<long long>(window);
+            return room < 0 ? 0 : room;
         };
         p.left = static_cast<float>(primaryScreen.left +
                                     static_cast<double>(free(primaryScreen.width, p.width) / 2));

@@ -104,6 +104,16 @@ TEST(SettingsRules, PlacementOnNoScreenFallsBackToTheDefaultPosition) {
     EXPECT_FLOAT_EQ(p.top, -60);
 }
 
+// Found by the settings fuzzer: a stored size larger than the screen put the default position
+// above the screen's top edge, out of reach.
+TEST(SettingsRules, WindowLargerThanTheScreenStartsAtItsEdge) {
+    const StoredPlacement s{"0", "31900", "40000", "", ""};
+    const WindowPlacement p = ResolvePlacement(s, kScreen, {kScreen});
+    EXPECT_FLOAT_EQ(p.left, 0);
+    EXPECT_FLOAT_EQ(p.top, 0);
+    EXPECT_TRUE(IsReachable({p.left, p.top, p.width, p.height}, {kScreen}));
+}
+
 }  // namespace
 }  // namespace veltrin
 
