@@ -119,6 +119,11 @@ void frmVeltrin::ConnectEvents() {
     for (int s = 1; s <= 3; ++s)
         connect(menu.mnuCal[s], &QAction::triggered, this, [this, s] { mnuCal_Click(s); });
     connect(menu.mnuExit, &QAction::triggered, this, &frmVeltrin::GoToExit);
+    connect(SSTab1->strFind, &QLineEdit::textChanged, this, &frmVeltrin::strFind_Change);
+    connect(SSTab1->strFind, &QLineEdit::returnPressed, this, &frmVeltrin::strFind_KeyDown);
+    connect(SSTab1->cbFind, &QPushButton::clicked, this, &frmVeltrin::cbFind_Click);
+    connect(SSTab1->WholeWord, &QCheckBox::toggled, this,
+            [this](bool on) { sys_.reports.WholeWord = on; });
     ConnectCommands();
     connect(cbExit, &QPushButton::clicked, this, &frmVeltrin::GoToExit);
 }

@@ -83,6 +83,9 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     void SSTab1_Click(int tab, int previous);
     void mnuTab_Click(int tab);
     void mnuCal_Click(int style);
+    void strFind_Change();
+    void strFind_KeyDown();
+    void cbFind_Click();
 
     // The "Файл" menu.
     void TestmnuFile();
