@@ -12,12 +12,18 @@ QString KeyOf(std::string_view key) {
 
 }  // namespace
 
+// The file is written whole to a temporary file and then put in place, so a crash or a full disk
+// in the middle of saving leaves the previous settings as they were.
 SettingsStore::SettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            "Veltrin Calendar", "Settings")) {}
+                                            "Veltrin Calendar", "Settings")) {
+    settings_->setAtomicSyncRequired(true);
+}
 
 SettingsStore::SettingsStore(const QString& fileName)
-    : settings_(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {
+    settings_->setAtomicSyncRequired(true);
+}
 
 SettingsStore::~SettingsStore() = default;
 

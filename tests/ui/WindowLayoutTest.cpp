@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -89,6 +90,33 @@ TEST_F(WindowLayout, StartSettingsAndTheirMends) {
     EXPECT_EQ(Cal().MaxYear[kJulian], 2100);
     EXPECT_EQ(Cal().CurStyle, kJulian);
     EXPECT_TRUE(window->menu.mnuFirstWD[0]->isChecked());
+}
+
+// A settings file of random bytes, or nonsense in every key, opens with the defaults; the next
+// exit writes a sound file again.
+TEST_F(WindowLayout, CorruptSettingsFiles) {
+    std::string noise;
+    for (int i = 0; i < 4096; ++i) noise.push_back(static_cast<char>((i * 7919 + 13) & 0xFF));
+    for (const std::string& content :
+         {noise, std::string("[General]\nCalendar=x\nFirstWeekday=\\\nFontName=\nFontSize=-3\n"
+                             "ShowIndiction=maybe\nShowAllStyles=2e99\nMinYear=1e9\nMaxYear=-0\n"
+                             "WindowState=7\nHeight=nan\nWidth=-inf\nLeft=1e38\nTop=@@\n")}) {
+        {
+            QFile file(SettingsFile());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(content.data(), static_cast<qint64>(content.size()));
+        }
+        Open({14, 4, 2001});
+        EXPECT_EQ(Cal().CurStyle, kJulian);
+        EXPECT_EQ(Cal().MinYear[kJulian], 1900);
+        EXPECT_EQ(Cal().MaxYear[kJulian], 2100);
+        EXPECT_EQ(sys->settings.FontSize, 10);
+        EXPECT_EQ(sys->settings.FirstWeekday, 7);
+        window->GoToExit();
+        SettingsStore reread(SettingsFile());
+        EXPECT_EQ(reread.Get("Calendar", ""), "2");
+        EXPECT_EQ(reread.Get("MinYear", ""), "1900");
+    }
 }
 
 }  // namespace
