@@ -1,5 +1,6 @@
 // The settings reader over a random settings text: lines of key=value.
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -32,6 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (range.minYear >= range.maxYear) __builtin_trap();
     const TwipsRect screen{0, 0, 19200, 14400};
     const WindowPlacement p = ResolvePlacement(placement, screen, {screen});
-    if (!IsReachable({p.left, p.top, p.width, p.height}, {screen})) __builtin_trap();
+    // The window is laid out at least at its minimum size; its title must be in reach.
+    const TwipsRect laidOut{p.left, p.top, std::max(p.width, kMinWindowWidth),
+                            std::max(p.height, kMinWindowHeight)};
+    if (!IsReachable(laidOut, {screen})) __builtin_trap();
     return 0;
 }
