@@ -41,7 +41,11 @@ std::string Reports::DateHeading(bool showYear, bool showStyle) {
     const StyleDate& r = calendar_.StyleDates[style];
     std::string s = std::string(ParagraphEnd) + std::string(BlankMark) + std::to_string(r.Day) +
                     " " + MonthName(style, 2);
-    if (showYear || settings_.ShowAllStyles) s += " " + std::to_string(r.Year) + " года";
+    if (showYear || settings_.ShowAllStyles) {
+        s += ' ';
+        s += std::to_string(r.Year);
+        s += " года";
+    }
     if (showStyle || settings_.ShowAllStyles) s += StyleName();
     s += ParagraphEnd;
     if (settings_.ShowAllStyles) {

@@ -1,5 +1,7 @@
 #include "ui/main/RtfPane.h"
 
+#include <QFontMetricsF>
+
 #include "ui/main/RtfWriter.h"
 
 #include <QContextMenuEvent>
@@ -38,11 +40,25 @@ void RtfDocumentBuilder::Build(const RtfDocument& document, QTextDocument& targe
     target.clear();
     target.setDocumentMargin(4);
     QTextCursor cursor(&target);
-    QTextBlockFormat block;
-    block.setTopMargin(0);
-    block.setBottomMargin(0);
+    // One edit for the whole document: the pane lays it out once, not after every run.
+    cursor.beginEditBlock();
     bool first = true;
     for (const RtfParagraph& paragraph : document.paragraphs) {
+        QTextBlockFormat block;
+        block.setTopMargin(0);
+        block.setBottomMargin(0);
+        // A line that begins with a rank sign wraps under its text, not under the sign.
+        if (paragraph.runs.size() >= 2 && paragraph.runs[0].fixedPitch) {
+            const QString sign = QString::fromStdString(paragraph.runs[0].text);
+            QFont signFont = FontOf(paragraph.runs[0]);
+            signFont.setPointSizeF(paragraph.runs[0].halfPoints / 2.0);
+            QFont textFont = FontOf(paragraph.runs[1]);
+            textFont.setPointSizeF(paragraph.runs[1].halfPoints / 2.0);
+            const qreal hang = QFontMetricsF(signFont).horizontalAdvance(sign) +
+                               QFontMetricsF(textFont).horizontalAdvance(QChar(' '));
+            block.setLeftMargin(hang);
+            block.setTextIndent(-hang);
+        }
         if (first)
             cursor.setBlockFormat(block);
         else
@@ -60,6 +76,7 @@ void RtfDocumentBuilder::Build(const RtfDocument& document, QTextDocument& targe
             cursor.insertText(text, format);
         }
     }
+    cursor.endEditBlock();
     cursor.movePosition(QTextCursor::Start);
 }
 
