@@ -168,14 +168,16 @@ WindowPlacement ResolvePlacement(const StoredPlacement& stored, const TwipsRect&
     p.height = ReadSingle(stored.height, kMinWindowHeight);
     p.width = ReadSingle(stored.width, kMinWindowWidth);
     // A size the window cannot have is as good as none; the resize rules enlarge a small one.
-    if (!(p.height > 0)) p.height = kMinWindowHeight;
-    if (!(p.width > 0)) p.width = kMinWindowWidth;
+    // So is one larger than any screen could hold (a thousand inches).
+    constexpr float kLargestWindow = 1440.0f * 1000;
+    if (!(p.height > 0) || p.height > kLargestWindow) p.height = kMinWindowHeight;
+    if (!(p.width > 0) || p.width > kLargestWindow) p.width = kMinWindowWidth;
 
     // A window larger than the screen starts at the screen's edge, so its title stays in reach.
     const auto centred = [&] {
         const auto free = [](double screen, double window) {
-            const long long room = static_cast<long long>(screen) - static_cast<long long>(window);
-            return room < 0 ? 0 : room;
+            const double room = std::trunc(screen) - std::trunc(window);
+            return room < 0 ? 0LL : static_cast<long long>(room);
         };
         p.left = static_cast<float>(primaryScreen.left +
                                     static_cast<double>(free(primaryScreen.width, p.width) / 2));

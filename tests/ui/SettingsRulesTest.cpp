@@ -116,6 +116,11 @@ TEST(SettingsRules, WindowLargerThanTheScreenStartsAtItsEdge) {
     const WindowPlacement thin = ResolvePlacement({"0", "6850", "1", "100", "100"}, kScreen, {kScreen});
     EXPECT_FLOAT_EQ(thin.left, 100);
     EXPECT_FLOAT_EQ(thin.top, 100);
+    // Found by the fuzzer as well: a width of 1e22 twips overflowed the centring arithmetic.
+    const WindowPlacement wide =
+        ResolvePlacement({"0", "6850", "9999999999999999999990", "", ""}, kScreen, {kScreen});
+    EXPECT_FLOAT_EQ(wide.width, kMinWindowWidth);
+    EXPECT_TRUE(IsReachable({wide.left, wide.top, wide.width, wide.height}, {kScreen}));
 }
 
 }  // namespace
