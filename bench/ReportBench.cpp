@@ -11,7 +11,7 @@ namespace veltrin {
 namespace {
 
 class YearPanes : public ReportPanes {
-public:
+  public:
     int VisibleTab() override { return kYearTab; }
 };
 
@@ -19,12 +19,7 @@ struct Loaded {
     Loaded() {
         sys.LoadData(VELTRIN_DATA_DIR);
         sys.reports.panes = &panes;
-        Calendar& c = sys.calendar;
-        c.CurStyle = kJulian;
-        c.Cur().Year = 2025;
-        c.Cur().Month = 6;
-        c.Cur().Day = 1;
-        RecalcAfterYearChange(c);
+        GoToDate(sys.calendar, kJulian, 1, 6, 2025);
     }
     CalendarSystem sys;
     YearPanes panes;
@@ -54,7 +49,8 @@ void ParseYearDocument(benchmark::State& state) {
     l.sys.reports.BuildYearView();
     const std::string document = l.sys.reports.Document(kYearTab);
     state.counters["bytes"] = static_cast<double>(document.size());
-    for (auto _ : state) benchmark::DoNotOptimize(ParseRtf(document).paragraphs.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseRtf(document).paragraphs.size());
 }
 BENCHMARK(ParseYearDocument)->Unit(benchmark::kMillisecond);
 

@@ -13,7 +13,8 @@ namespace veltrin::fuzz {
 
 inline const std::filesystem::path& Directory() {
     static const std::filesystem::path dir = [] {
-        auto d = std::filesystem::temp_directory_path() / ("veltrin-fuzz-" + std::to_string(getpid()));
+        auto d =
+            std::filesystem::temp_directory_path() / ("veltrin-fuzz-" + std::to_string(getpid()));
         std::filesystem::create_directories(d);
         return d;
     }();
@@ -25,7 +26,8 @@ inline void WriteFiles(const uint8_t* data, size_t size, const std::vector<std::
     size_t start = 0;
     for (size_t i = 0; i < names.size(); ++i) {
         size_t end = start;
-        while (end < size && data[end] != 0x01) ++end;
+        while (end < size && data[end] != 0x01)
+            ++end;
         const auto path = Directory() / names[i];
         if (start < size || i == 0) {
             std::ofstream(path, std::ios::binary | std::ios::trunc)

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int16_t minYear = kDefaultMinYear, maxYear = kDefaultMaxYear;
     while (std::getline(lines, line)) {
         const size_t eq = line.find('=');
-        const std::string key = line.substr(0, eq), value = eq == std::string::npos ? "" : line.substr(eq + 1);
+        const std::string key = line.substr(0, eq),
+                          value = eq == std::string::npos ? "" : line.substr(eq + 1);
         ReadInteger(value, 0);
         ReadBoolean(value, false);
         ReadSingle(value, 0);

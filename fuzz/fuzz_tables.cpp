@@ -16,11 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int year = 325 + (size > 0 ? data[0] * 8 : 0);
     Calendar& c = sys.calendar;
     for (int style = kAnnoMundi; style <= kGregorian; ++style) {
-        c.CurStyle = static_cast<int16_t>(style);
-        c.Cur().Year = static_cast<int16_t>(style == kAnnoMundi ? year + kAnnoMundiOffset : year);
-        c.Cur().Month = 1;
-        c.Cur().Day = 1;
-        RecalcAfterYearChange(c);
+        GoToDate(c, style, 1, 1, style == kAnnoMundi ? year + kAnnoMundiOffset : year);
         StepForward(c, kMonthSelector);
     }
     return 0;

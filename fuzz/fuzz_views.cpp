@@ -7,7 +7,7 @@
 
 namespace {
 class AnyTab : public veltrin::ReportPanes {
-public:
+  public:
     int tab = 0;
     int VisibleTab() override { return tab; }
 };
@@ -15,10 +15,10 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace veltrin;
-    fuzz::WriteFiles(data, size,
-                     {"December.DAT", "January.DAT", "February28.DAT", "Relocatable.DAT",
-                      "Relocatable1.DAT", "Special.DAT", "Weekdays.DAT", "Weekdays1.DAT",
-                      "SpecWeekDays.DAT", "search"});
+    fuzz::WriteFiles(
+        data, size,
+        {"December.DAT", "January.DAT", "February28.DAT", "Relocatable.DAT", "Relocatable1.DAT",
+         "Special.DAT", "Weekdays.DAT", "Weekdays1.DAT", "SpecWeekDays.DAT", "search"});
     CalendarSystem sys;
     AnyTab panes;
     sys.reports.panes = &panes;
@@ -27,11 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sys.settings.ShowAllStyles = size > 1 && (data[1] & 2);
     sys.reports.WholeWord = size > 1 && (data[1] & 4);
     Calendar& c = sys.calendar;
-    c.CurStyle = static_cast<int16_t>(1 + (size > 2 ? data[2] % 3 : 0));
-    c.Cur().Year = static_cast<int16_t>((c.CurStyle == kAnnoMundi ? 7408 : 1900) + (size > 3 ? data[3] % 200 : 0));
-    c.Cur().Month = 1;
-    c.Cur().Day = 1;
-    RecalcAfterYearChange(c);
+    const int style = 1 + (size > 2 ? data[2] % 3 : 0);
+    GoToDate(c, style, 1, 1, (style == kAnnoMundi ? 7408 : 1900) + (size > 3 ? data[3] % 200 : 0));
     for (int tab = kDayTab; tab <= kMainFeastsTab; ++tab) {
         panes.tab = tab;
         sys.RefreshView();

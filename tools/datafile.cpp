@@ -70,7 +70,8 @@ std::string RtfEscape(const std::string& text) {
 // Sorting key: lower case, with ё taken as е as a dictionary does.
 std::string SortKey(const std::string& word) {
     std::string key = veltrin::LowerText(word);
-    for (size_t pos; (pos = key.find("ё")) != std::string::npos;) key.replace(pos, 2, "е");
+    for (size_t pos; (pos = key.find("ё")) != std::string::npos;)
+        key.replace(pos, 2, "е");
     return key;
 }
 
@@ -108,13 +109,16 @@ int MakeAbbreviations(const std::string& target, const std::vector<std::string>&
         {"\\f1  +)\\f0  ", "средний праздник со всенощным бдением"},
         {"\\f1  + \\f0  ", "средний праздник с полиелеем"},
         {"\\f1  c \\f0  ", "малый праздник с великим славословием"},
-        {"\\f1  ш \\f0  ", "малый праздник с шестеричной службой (шесть стихир на «Господи, воззвах»)"},
+        {"\\f1  ш \\f0  ",
+         "малый праздник с шестеричной службой (шесть стихир на «Господи, воззвах»)"},
         {"\\f1  · \\f0  ", "память без особого знака"},
     };
-    for (const auto& [sign, meaning] : signs) rtf += std::string(sign) + meaning + "\\par\r\n";
+    for (const auto& [sign, meaning] : signs)
+        rtf += std::string(sign) + meaning + "\\par\r\n";
     rtf += "\\par\r\n" + blankMark + "\\cf2 Сокращения\\cf1 \\par\r\n\\par\r\n";
     for (const auto& [key, entry] : entries)
-        rtf += blankMark + RtfEscape(entry.first) + " \\endash  " + RtfEscape(entry.second) + "\\par\r\n";
+        rtf += blankMark + RtfEscape(entry.first) + " \\endash  " + RtfEscape(entry.second) +
+               "\\par\r\n";
     rtf += "\\par\r\n}";
 
     std::string bytes;

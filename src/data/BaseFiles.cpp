@@ -9,12 +9,28 @@ namespace veltrin {
 namespace fs = std::filesystem;
 
 namespace {
-constexpr std::array<const char*, 22> kNames = {
-    "January.DAT", "February29.DAT", "March.DAT",     "April.DAT",        "May.DAT",
-    "June.DAT",    "July.DAT",       "August.DAT",    "September.DAT",    "October.DAT",
-    "November.DAT", "December.DAT",  "February28.DAT", "Relocatable.DAT", "Relocatable1.DAT",
-    "Special.DAT", "Weekdays.DAT",   "Weekdays1.DAT", "",                 "",
-    "SpecWeekDays.DAT", "Abbr.DAT"};
+constexpr std::array<const char*, 22> kNames = {"January.DAT",
+                                                "February29.DAT",
+                                                "March.DAT",
+                                                "April.DAT",
+                                                "May.DAT",
+                                                "June.DAT",
+                                                "July.DAT",
+                                                "August.DAT",
+                                                "September.DAT",
+                                                "October.DAT",
+                                                "November.DAT",
+                                                "December.DAT",
+                                                "February28.DAT",
+                                                "Relocatable.DAT",
+                                                "Relocatable1.DAT",
+                                                "Special.DAT",
+                                                "Weekdays.DAT",
+                                                "Weekdays1.DAT",
+                                                "",
+                                                "",
+                                                "SpecWeekDays.DAT",
+                                                "Abbr.DAT"};
 
 fs::path FindIgnoringCase(const fs::path& directory, const std::string& name) {
     const fs::path exact = directory / name;

@@ -36,49 +36,80 @@ bool StoreDating(int16_t& days, int16_t& day, int16_t& month, int16_t& weekday, 
         return true;
     }
     if (dating != Dating::kNearDate) return false;
-    if (key == "day") day = ReadNumber(value);
-    else if (key == "month") month = ReadNumber(value);
-    else if (key == "weekday") weekday = ReadNumber(value);
-    else return false;
+    if (key == "day")
+        day = ReadNumber(value);
+    else if (key == "month")
+        month = ReadNumber(value);
+    else if (key == "weekday")
+        weekday = ReadNumber(value);
+    else
+        return false;
     return true;
 }
 
-void LoadMovable(IniReader& ini, const fs::path& file, std::vector<MovableRow>& rows, Dating dating) {
-    LoadTable(ini, file, rows, [dating](MovableRow& row, const std::string& key, const std::string& value) {
-        if (key == "red") {
-            row.Red = !value.empty();
-            return;
-        }
-        if (StoreDating(row.Days, row.Day, row.Month, row.Weekday, dating, key, value)) return;
-        std::string* text = nullptr;
-        if (key == "0") text = &row.Text0;
-        else if (key == "11") text = &row.Text11;
-        else if (key == "19") text = &row.Text19;
-        else if (key == "21") text = &row.Text21;
-        else if (key == "29") text = &row.Text29;
-        else if (key == "31") text = &row.Text31;
-        else if (key == "39") text = &row.Text39;
-        else if (key == "4") text = &row.Text4;
-        if (text) *text += GroupItem(value, key == "4");
-    });
+void LoadMovable(IniReader& ini, const fs::path& file, std::vector<MovableRow>& rows,
+                 Dating dating) {
+    LoadTable(ini, file, rows,
+              [dating](MovableRow& row, const std::string& key, const std::string& value) {
+                  if (key == "red") {
+                      row.Red = !value.empty();
+                      return;
+                  }
+                  if (StoreDating(row.Days, row.Day, row.Month, row.Weekday, dating, key, value))
+                      return;
+                  std::string* text = nullptr;
+                  if (key == "0")
+                      text = &row.Text0;
+                  else if (key == "11")
+                      text = &row.Text11;
+                  else if (key == "19")
+                      text = &row.Text19;
+                  else if (key == "21")
+                      text = &row.Text21;
+                  else if (key == "29")
+                      text = &row.Text29;
+                  else if (key == "31")
+                      text = &row.Text31;
+                  else if (key == "39")
+                      text = &row.Text39;
+                  else if (key == "4")
+                      text = &row.Text4;
+                  if (text) *text += GroupItem(value, key == "4");
+              });
 }
 
 void LoadTitles(IniReader& ini, const fs::path& file, std::vector<TitleRow>& rows, Dating dating) {
-    LoadTable(ini, file, rows, [dating](TitleRow& row, const std::string& key, const std::string& value) {
-        if (key == "red") row.Red = !value.empty();
-        else if (key == "0") row.Text = value;
-        else StoreDating(row.Days, row.Day, row.Month, row.Weekday, dating, key, value);
-    });
+    LoadTable(ini, file, rows,
+              [dating](TitleRow& row, const std::string& key, const std::string& value) {
+                  if (key == "red")
+                      row.Red = !value.empty();
+                  else if (key == "0")
+                      row.Text = value;
+                  else
+                      StoreDating(row.Days, row.Day, row.Month, row.Weekday, dating, key, value);
+              });
 }
 
 }  // namespace
 
-void Bases::LoadRelocatable(const fs::path& file) { LoadMovable(Ini, file, Reloc, Dating::kFromPascha); }
-void Bases::LoadRelocatable1(const fs::path& file) { LoadMovable(Ini, file, Reloc1, Dating::kNearDate); }
-void Bases::LoadSpecial(const fs::path& file) { LoadMovable(Ini, file, Special, Dating::kByRule); }
-void Bases::LoadWeekdays(const fs::path& file) { LoadTitles(Ini, file, Wd, Dating::kFromPascha); }
-void Bases::LoadWeekdays1(const fs::path& file) { LoadTitles(Ini, file, Wd1, Dating::kNearDate); }
-void Bases::LoadSpecWeekDays(const fs::path& file) { LoadTitles(Ini, file, SpecWd, Dating::kByRule); }
+void Bases::LoadRelocatable(const fs::path& file) {
+    LoadMovable(Ini, file, Reloc, Dating::kFromPascha);
+}
+void Bases::LoadRelocatable1(const fs::path& file) {
+    LoadMovable(Ini, file, Reloc1, Dating::kNearDate);
+}
+void Bases::LoadSpecial(const fs::path& file) {
+    LoadMovable(Ini, file, Special, Dating::kByRule);
+}
+void Bases::LoadWeekdays(const fs::path& file) {
+    LoadTitles(Ini, file, Wd, Dating::kFromPascha);
+}
+void Bases::LoadWeekdays1(const fs::path& file) {
+    LoadTitles(Ini, file, Wd1, Dating::kNearDate);
+}
+void Bases::LoadSpecWeekDays(const fs::path& file) {
+    LoadTitles(Ini, file, SpecWd, Dating::kByRule);
+}
 
 void Bases::LoadAll(const fs::path& dataDirectory) {
     BaseFiles = MakeBaseFiles(dataDirectory);

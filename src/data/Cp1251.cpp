@@ -29,13 +29,15 @@ char32_t CodePointOfByte(uint8_t b) {
 std::string DecodeCp1251(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (const char ch : bytes) AppendUtf8(out, CodePointOfByte(static_cast<uint8_t>(ch)));
+    for (const char ch : bytes)
+        AppendUtf8(out, CodePointOfByte(static_cast<uint8_t>(ch)));
     return out;
 }
 
 std::optional<uint8_t> Cp1251Byte(char32_t cp) {
     if (cp < 0x80) return static_cast<uint8_t>(cp);
-    if (cp >= kCapitalA && cp <= kSmallYa) return static_cast<uint8_t>(kByteCapitalA + (cp - kCapitalA));
+    if (cp >= kCapitalA && cp <= kSmallYa)
+        return static_cast<uint8_t>(kByteCapitalA + (cp - kCapitalA));
     for (size_t i = 0; i < 64; ++i)
         if (kHighHalf[i] == cp) return static_cast<uint8_t>(0x80 + i);
     return std::nullopt;
@@ -136,7 +138,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool IsCyrillicLetter(char32_t cp) { return (cp >= kCapitalA && cp <= kSmallYa) || cp == 0x0401 || cp == 0x0451; }
+bool IsCyrillicLetter(char32_t cp) {
+    return (cp >= kCapitalA && cp <= kSmallYa) || cp == 0x0401 || cp == 0x0451;
+}
 
 std::string LowerText(std::string_view utf8) {
     std::string out;

@@ -28,19 +28,25 @@ std::string ReadWholeFile(const fs::path& file) {
     return bytes;
 }
 
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
 
 std::string_view TrimView(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r')) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r'))
+        text.remove_suffix(1);
     return text;
 }
 
 }  // namespace
 
 std::string TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return std::string(text);
 }
 
@@ -80,7 +86,8 @@ const IniReader::ParsedFile& IniReader::Parse(const fs::path& file) {
         if (line.front() == '[') {
             const size_t close = line.find(']');
             if (close != std::string_view::npos) {
-                const std::string name = LowerText(DecodeCp1251(TrimView(line.substr(1, close - 1))));
+                const std::string name =
+                    LowerText(DecodeCp1251(TrimView(line.substr(1, close - 1))));
                 auto [it, inserted] = parsed.sections.try_emplace(name);
                 current = inserted ? &it->second : nullptr;  // a repeated section is not read
                 continue;
@@ -145,7 +152,8 @@ int16_t ReadNumber(std::string_view value) {
     size_t i = 0;
     if (i < value.size() && (value[i] == '+' || value[i] == '-')) ++i;
     const auto digits = [&](size_t from) {
-        while (i < value.size() && value[i] >= '0' && value[i] <= '9') ++i;
+        while (i < value.size() && value[i] >= '0' && value[i] <= '9')
+            ++i;
         return i > from;
     };
     bool any = digits(i);
@@ -161,7 +169,8 @@ int16_t ReadNumber(std::string_view value) {
     if (number.front() == '+') number.remove_prefix(1);
     double parsed = 0;
     std::from_chars(number.data(), number.data() + number.size(), parsed);
-    parsed = std::nearbyint(parsed);  // the default rounding mode takes halves to the even neighbour
+    parsed =
+        std::nearbyint(parsed);  // the default rounding mode takes halves to the even neighbour
     constexpr double kMin = std::numeric_limits<int16_t>::min();
     constexpr double kMax = std::numeric_limits<int16_t>::max();
     if (!(parsed >= kMin)) return std::numeric_limits<int16_t>::min();

@@ -13,7 +13,7 @@
 namespace veltrin {
 
 class IniReader {
-public:
+  public:
     // Every entry of the section, each followed by one NUL; empty for a missing section.
     // Section names match whatever their letter case. The whole section is returned.
     std::string ReadIniSection(std::string_view section, const std::filesystem::path& file);
@@ -26,7 +26,7 @@ public:
     const std::vector<std::string>& SectionLines(std::string_view section,
                                                  const std::filesystem::path& file);
 
-private:
+  private:
     struct ParsedFile {
         std::filesystem::file_time_type modified;
         uintmax_t size = 0;

@@ -25,7 +25,8 @@ std::string MarkupItem(std::string_view text) {
     for (const Sign& sign : kSigns) {
         if (head != sign.marker) continue;
         std::string_view rest = text.substr(3);
-        while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+        while (!rest.empty() && rest.front() == ' ')
+            rest.remove_prefix(1);
         return std::string(sign.fragment) + std::string(rest);
     }
     return std::string(kBullet) + std::string(text);

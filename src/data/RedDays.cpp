@@ -46,8 +46,7 @@ void MarkRedDays(Bases& bases, Calendar& calendar) {
         RestoreCalendarState(calendar);
     } else {
         // Anno Mundi and Julian days are Julian dates; the Anno Mundi month counts from September.
-        const int civilMonth =
-            calendar.CurStyle == kAnnoMundi ? (r.Month + 7) % 12 + 1 : r.Month;
+        const int civilMonth = calendar.CurStyle == kAnnoMundi ? (r.Month + 7) % 12 + 1 : r.Month;
         for (int d = 1; d <= n; ++d)
             if (MonthFileMarksRed(bases, civilMonth, r.YearDays, d)) red[d - 1] = true;
     }

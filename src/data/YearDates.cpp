@@ -28,7 +28,7 @@ struct RuleYear {
 // table stops the rules that follow.
 template <typename Row>
 class Fields {
-public:
+  public:
     Fields(std::vector<Row>& rows, bool previous) : rows_(rows), previous_(previous) {}
     bool Has(int row) const { return row >= 1 && row <= static_cast<int>(rows_.size()); }
     bool Set(int row, int32_t value) {
@@ -36,11 +36,9 @@ public:
         (previous_ ? rows_[row - 1].DatePrev : rows_[row - 1].Date) = value;
         return true;
     }
-    int32_t Get(int row) const {
-        return previous_ ? rows_[row - 1].DatePrev : rows_[row - 1].Date;
-    }
+    int32_t Get(int row) const { return previous_ ? rows_[row - 1].DatePrev : rows_[row - 1].Date; }
 
-private:
+  private:
     std::vector<Row>& rows_;
     bool previous_;
 };
@@ -96,7 +94,8 @@ using SpecialRule = bool (*)(Fields<MovableRow>& f, const RuleYear& y);
 // 1: the Sunday after the Nativity; Monday 26 December when the Nativity is a Sunday.
 bool SundayAfterNativity(Fields<MovableRow>& f, const RuleYear& y) {
     const int32_t nativity = y.J(25, 12);
-    return f.Set(1, WeekdayOf(nativity) == kSunday ? nativity + 1 : ShiftToWeekday(nativity, kSunday));
+    return f.Set(1,
+                 WeekdayOf(nativity) == kSunday ? nativity + 1 : ShiftToWeekday(nativity, kSunday));
 }
 
 // 2, 3, 10: the Meeting of the Lord, its forefeast and its leave-taking.
@@ -107,12 +106,18 @@ bool Meeting(Fields<MovableRow>& f, const RuleYear& y) {
         return f.Set(3, m - 1) && f.Set(2, m - 2) && f.Set(10, 0);
     const int32_t n = P - m;
     int32_t leaveTaking = 0;
-    if (n >= 64) leaveTaking = m + 7;
-    else if (n >= 61 && n <= 63) leaveTaking = P - 58;
-    else if (n >= 57 && n <= 60) leaveTaking = P - 54;
-    else if (n >= 55 && n <= 56) leaveTaking = P - 52;
-    else if (n >= 53 && n <= 54) leaveTaking = P - 50;
-    else if (n >= 50 && n <= 52) leaveTaking = P - 49;
+    if (n >= 64)
+        leaveTaking = m + 7;
+    else if (n >= 61 && n <= 63)
+        leaveTaking = P - 58;
+    else if (n >= 57 && n <= 60)
+        leaveTaking = P - 54;
+    else if (n >= 55 && n <= 56)
+        leaveTaking = P - 52;
+    else if (n >= 53 && n <= 54)
+        leaveTaking = P - 50;
+    else if (n >= 50 && n <= 52)
+        leaveTaking = P - 49;
     return f.Set(3, m) && f.Set(2, m - 1) && f.Set(10, leaveTaking);
 }
 
@@ -147,9 +152,12 @@ bool FortyMartyrs(Fields<MovableRow>& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     const int32_t g = y.J(9, 3);
     int32_t day = g;
-    if (g == P - 25) day = g - 1;
-    else if (y.greatCanon != 0 && g == y.greatCanon) day = g - 2;
-    else if (g == P - 15) day = g + 1;
+    if (g == P - 25)
+        day = g - 1;
+    else if (y.greatCanon != 0 && g == y.greatCanon)
+        day = g - 2;
+    else if (g == P - 15)
+        day = g + 1;
     return f.Set(13, day);
 }
 
@@ -176,17 +184,23 @@ bool LentenSaturdays(Fields<MovableRow>& f, const RuleYear& y) {
 }
 
 // 19: 9 May of the civil calendar.
-bool NinthOfMay(Fields<MovableRow>& f, const RuleYear& y) { return f.Set(19, y.G(9, 5)); }
+bool NinthOfMay(Fields<MovableRow>& f, const RuleYear& y) {
+    return f.Set(19, y.G(9, 5));
+}
 
 // 20: the third finding of the head of the Forerunner, away from the feasts of Pentecost.
 bool ThirdFinding(Fields<MovableRow>& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     const int32_t a = y.J(25, 5);
     int32_t day = a;
-    if (a == P + 48) day = a - 2;
-    else if (a == P + 49) day = a - 3;
-    else if (a == P + 50) day = a + 1;
-    else if (a == P + 56) day = a - 2;
+    if (a == P + 48)
+        day = a - 2;
+    else if (a == P + 49)
+        day = a - 3;
+    else if (a == P + 50)
+        day = a + 1;
+    else if (a == P + 56)
+        day = a - 2;
     return f.Set(20, day);
 }
 
@@ -216,14 +230,18 @@ bool FathersOfSeventhCouncil(Fields<MovableRow>& f, const RuleYear& y) {
 }
 
 constexpr SpecialRule kSpecialRules[] = {
-    SundayAfterNativity, Meeting,    MeetingAfterfeast, FirstFinding,
-    FortyMartyrs,        AnnunciationInLent, LentenSaturdays, NinthOfMay,
-    ThirdFinding,        ApostlesFast, FathersOfSixCouncils, FathersOfSeventhCouncil,
+    SundayAfterNativity,  Meeting,
+    MeetingAfterfeast,    FirstFinding,
+    FortyMartyrs,         AnnunciationInLent,
+    LentenSaturdays,      NinthOfMay,
+    ThirdFinding,         ApostlesFast,
+    FathersOfSixCouncils, FathersOfSeventhCouncil,
 };
 
 // Each rule runs for this year, then for the year before; the first row the table lacks ends
 // the dating quietly, leaving the rows before it up to date.
-void DateSpecialRows(std::vector<MovableRow>& rows, const RuleYear& current, const RuleYear& previous) {
+void DateSpecialRows(std::vector<MovableRow>& rows, const RuleYear& current,
+                     const RuleYear& previous) {
     Fields<MovableRow> thisYear(rows, false);
     Fields<MovableRow> lastYear(rows, true);
     for (const SpecialRule rule : kSpecialRules)
@@ -237,10 +255,12 @@ void ResolveYearDates(Bases& bases, const Calendar& calendar) {
     RuleYear current{Y, calendar.Pascha.PaschaDay};
     RuleYear previous{Y - 1, calendar.Pascha.PrevPaschaDay};
 
-    for (MovableRow& row : bases.Reloc) row.Date = current.pascha + row.Days;
+    for (MovableRow& row : bases.Reloc)
+        row.Date = current.pascha + row.Days;
     DateNearAnchors(bases.Reloc1, current, false);
     DateNearAnchors(bases.Reloc1, previous, true);
-    for (TitleRow& row : bases.Wd) row.Date = current.pascha + row.Days;
+    for (TitleRow& row : bases.Wd)
+        row.Date = current.pascha + row.Days;
     DateNearAnchors(bases.Wd1, current, false);
     DateNearAnchors(bases.Wd1, previous, true);
 

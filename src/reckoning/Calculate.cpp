@@ -107,8 +107,21 @@ void MoveByDayCount(Calendar& c, int32_t k) {
 }
 }  // namespace
 
-void MoveByDays(Calendar& c, int n) { MoveByDayCount(c, n); }
-void MoveByWeeks(Calendar& c, int n) { MoveByDayCount(c, 7 * n); }
+void MoveByDays(Calendar& c, int n) {
+    MoveByDayCount(c, n);
+}
+void MoveByWeeks(Calendar& c, int n) {
+    MoveByDayCount(c, 7 * n);
+}
+
+void GoToDate(Calendar& c, int style, int day, int month, int year) {
+    c.CurStyle = static_cast<int16_t>(style);
+    StyleDate& r = c.Cur();
+    r.Day = static_cast<int16_t>(day);
+    r.Month = static_cast<int16_t>(month);
+    r.Year = static_cast<int16_t>(year);
+    RecalcAfterYearChange(c);
+}
 
 void SetWalkDay(Calendar& c, int32_t dayNumber) {
     SetDayFromNumber(c, dayNumber);

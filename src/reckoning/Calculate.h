@@ -22,6 +22,9 @@ void RecalcAfterStyleChange(Calendar& c);
 void MoveByDays(Calendar& c, int n);
 void MoveByWeeks(Calendar& c, int n);
 
+// Makes a date of a style the current day, in that style, with everything recomputed.
+void GoToDate(Calendar& c, int style, int day, int month, int year);
+
 // The current day after a walk: brings the three records to `dayNumber` and sets its weekday.
 void SetWalkDay(Calendar& c, int32_t dayNumber);
 

@@ -22,7 +22,9 @@ constexpr int kFebruaryCivil = 2;
 constexpr int kFebruaryAnnoMundi = 6;
 
 // The Anno Mundi year begins with September: its month m is civil month ((m + 7) mod 12) + 1.
-constexpr int CivilMonthOfAnnoMundi(int m) { return (m + 7) % 12 + 1; }
+constexpr int CivilMonthOfAnnoMundi(int m) {
+    return (m + 7) % 12 + 1;
+}
 }  // namespace
 
 Calendar::Calendar() {

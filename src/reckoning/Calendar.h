@@ -58,7 +58,7 @@ struct Calendar {
     StyleDate& Cur() { return StyleDates[CurStyle]; }
     const StyleDate& Cur() const { return StyleDates[CurStyle]; }
 
-private:
+  private:
     static CalendarHost noHost;
 };
 

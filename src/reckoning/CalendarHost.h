@@ -8,7 +8,7 @@
 namespace veltrin {
 
 class CalendarHost {
-public:
+  public:
     virtual ~CalendarHost() = default;
     virtual void ResolveYearDates() {}
     virtual void MarkRedDays() {}

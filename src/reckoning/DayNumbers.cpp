@@ -41,7 +41,9 @@ int32_t ComputeDayNumber(int style, int day, int month, int year) {
     return kMonthTenths * m / 10 + kFourYears * y / 4 + e + kDayNumberEpoch;
 }
 
-int16_t WeekdayOf(int32_t dayNumber) { return static_cast<int16_t>(dayNumber % kDaysPerWeek + 1); }
+int16_t WeekdayOf(int32_t dayNumber) {
+    return static_cast<int16_t>(dayNumber % kDaysPerWeek + 1);
+}
 
 int16_t WeekNumber(int32_t startDay, int startWeekday, int32_t day) {
     const int32_t n = startWeekday % kDaysPerWeek + day - startDay + 1;

@@ -13,7 +13,9 @@ constexpr int kIndictionCycle = 532;  // 19 lunar years times 28 solar years
 constexpr int kPentecostOffset = 49;
 constexpr int kToneCount = 8;
 
-std::string Numbered(int n, const char* suffix) { return std::to_string(n) + suffix; }
+std::string Numbered(int n, const char* suffix) {
+    return std::to_string(n) + suffix;
+}
 }  // namespace
 
 int32_t ComputePascha(Calendar& c, int year) {

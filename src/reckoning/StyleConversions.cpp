@@ -34,7 +34,8 @@ void SplitDayOfYear(Calendar& c, int style) {
 int32_t ComputeYearStart(const Calendar& c, int style, int32_t dayNumber, int month, int day) {
     const StyleDate& r = c.StyleDates[style];
     int32_t daysBefore = 0;
-    for (int m = 1; m < month; ++m) daysBefore += r.MonthDays[m];
+    for (int m = 1; m < month; ++m)
+        daysBefore += r.MonthDays[m];
     return dayNumber - daysBefore - day + 1;
 }
 

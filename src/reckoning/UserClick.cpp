@@ -28,7 +28,8 @@ void SwitchStyle(Calendar& c, int style) {
 
 void StepYear(Calendar& c, int delta) {
     StyleDate& r = c.Cur();
-    const bool allowed = delta < 0 ? r.Year > c.MinYear[c.CurStyle] : r.Year < c.MaxYear[c.CurStyle];
+    const bool allowed =
+        delta < 0 ? r.Year > c.MinYear[c.CurStyle] : r.Year < c.MaxYear[c.CurStyle];
     if (!allowed) {
         c.host->Beep();
         return;
@@ -45,7 +46,8 @@ void StepMonth(Calendar& c, int delta) {
         return;
     }
     // Month 1 back or month 12 forward crosses into the neighbouring year.
-    const bool allowed = delta < 0 ? r.Year > c.MinYear[c.CurStyle] : r.Year < c.MaxYear[c.CurStyle];
+    const bool allowed =
+        delta < 0 ? r.Year > c.MinYear[c.CurStyle] : r.Year < c.MaxYear[c.CurStyle];
     if (!allowed) {
         c.host->Beep();
         return;
@@ -93,8 +95,12 @@ void Step(Calendar& c, int kind, int direction) {
 
 }  // namespace
 
-void StepBack(Calendar& c, int kind) { Step(c, kind, -1); }
-void StepForward(Calendar& c, int kind) { Step(c, kind, +1); }
+void StepBack(Calendar& c, int kind) {
+    Step(c, kind, -1);
+}
+void StepForward(Calendar& c, int kind) {
+    Step(c, kind, +1);
+}
 
 void SelectorChanged(Calendar& c, int kind, int newPosition, int oldPosition) {
     StyleDate& r = c.Cur();

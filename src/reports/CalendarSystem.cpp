@@ -11,15 +11,27 @@ CalendarSystem::CalendarSystem() {
     SetRange(1900, 2100);
 }
 
-void CalendarSystem::LoadData(const std::filesystem::path& dataDirectory) { bases.LoadAll(dataDirectory); }
+void CalendarSystem::LoadData(const std::filesystem::path& dataDirectory) {
+    bases.LoadAll(dataDirectory);
+}
 
-void CalendarSystem::SetRange(int minYear, int maxYear) { SetYearRange(calendar, minYear, maxYear); }
+void CalendarSystem::SetRange(int minYear, int maxYear) {
+    SetYearRange(calendar, minYear, maxYear);
+}
 
-void CalendarSystem::Start(int storedStyle) { StartCalendar(calendar, storedStyle); }
+void CalendarSystem::Start(int storedStyle) {
+    StartCalendar(calendar, storedStyle);
+}
 
-void CalendarSystem::ResolveYearDates() { veltrin::ResolveYearDates(bases, calendar); }
-void CalendarSystem::MarkRedDays() { veltrin::MarkRedDays(bases, calendar); }
-void CalendarSystem::RefreshView() { reports.RefreshView(); }
+void CalendarSystem::ResolveYearDates() {
+    veltrin::ResolveYearDates(bases, calendar);
+}
+void CalendarSystem::MarkRedDays() {
+    veltrin::MarkRedDays(bases, calendar);
+}
+void CalendarSystem::RefreshView() {
+    reports.RefreshView();
+}
 
 void CalendarSystem::SetWeeks() {
     if (window) window->SetWeeks();

@@ -13,7 +13,7 @@
 namespace veltrin {
 
 class CalendarSystem : public CalendarHost {
-public:
+  public:
     CalendarSystem();
     CalendarSystem(const CalendarSystem&) = delete;
     CalendarSystem& operator=(const CalendarSystem&) = delete;

@@ -21,7 +21,9 @@ std::string JoinAfterDot(std::string_view text, std::string_view continuation) {
     return std::string(text) + std::string(continuation);
 }
 
-std::string Reports::StyleName() const { return std::string(StyleNames[calendar_.CurStyle - 1]); }
+std::string Reports::StyleName() const {
+    return std::string(StyleNames[calendar_.CurStyle - 1]);
+}
 
 std::string Reports::MonthName(int style, int grammaticalCase) {
     int m = calendar_.StyleDates[style].Month;
@@ -49,8 +51,8 @@ std::string Reports::DateHeading(bool showYear, bool showStyle) {
     if (showStyle || settings_.ShowAllStyles) s += StyleName();
     s += ParagraphEnd;
     if (settings_.ShowAllStyles) {
-        const int others[4][2] = {{0, 0}, {kJulian, kGregorian}, {kGregorian, kAnnoMundi},
-                                  {kJulian, kAnnoMundi}};
+        const int others[4][2] = {
+            {0, 0}, {kJulian, kGregorian}, {kGregorian, kAnnoMundi}, {kJulian, kAnnoMundi}};
         for (const int o : others[style]) {
             const StyleDate& d = calendar_.StyleDates[o];
             s += std::string(BlankMark) + std::to_string(d.Day) + " " + MonthName(o, 2) + " " +
@@ -104,7 +106,8 @@ std::string Reports::DayEntries() {
     for (const std::string& line : bases_.Ini.SectionLines(std::to_string(j.Day), file)) {
         SplitEntry(line, key, value);
         key = LowerAscii(key);
-        if (key == "red") RedDay = true;
+        if (key == "red")
+            RedDay = true;
         else if (key.size() == 1 && key[0] >= '0' && key[0] <= '4')
             groups[key[0] - '0'] += GroupItem(value, key == "4");
     }

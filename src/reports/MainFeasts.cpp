@@ -61,8 +61,8 @@ void Reports::BuildMainFeastsView() {
     const auto heading = [&](const char* title) {
         return blank + std::string(Red) + title + std::string(Navy) + par + separator;
     };
-    std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy) + par +
-                      blank + std::to_string(r.Year) + " год" + StyleName() + par + separator;
+    std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy) +
+                      par + blank + std::to_string(r.Year) + " год" + StyleName() + par + separator;
 
     // Pascha, red to the end of its title.
     SetDayFromNumber(calendar_, calendar_.Pascha.PaschaDay);
@@ -88,7 +88,8 @@ void Reports::BuildMainFeastsView() {
             AddDatedRow(feast.title, {}, false);
         }
         MSFlexGrid3.SortByDay();
-        for (const ReportRow& row : MSFlexGrid3.Rows()) doc += row.heading + row.body + par + separator;
+        for (const ReportRow& row : MSFlexGrid3.Rows())
+            doc += row.heading + row.body + par + separator;
         MSFlexGrid3.Clear();
     };
     doc += heading("Двунадесятые непереходящие праздники");

@@ -4,7 +4,8 @@ namespace veltrin {
 
 std::string ReportHeader(std::string_view fontName, int fontSize) {
     std::string header =
-        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 ";
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{"
+        "\\f0\\fswiss\\fprq2\\fcharset204 ";
     header += fontName;
     header +=
         ";}{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n"

@@ -29,7 +29,7 @@ inline constexpr int kComposedViews = 6;
 
 // Where finished documents go: the window's panes, or nothing in a headless run.
 class ReportPanes {
-public:
+  public:
     virtual ~ReportPanes() = default;
     virtual int VisibleTab() { return kDayTab; }
     // The document of a view, as Windows-1251 RTF bytes.
@@ -45,7 +45,7 @@ struct ShownKeys {
 };
 
 class Reports {
-public:
+  public:
     Reports(Calendar& calendar, Bases& bases, const Settings& settings)
         : calendar_(calendar), bases_(bases), settings_(settings) {}
 
@@ -78,7 +78,7 @@ public:
     // match at or after `start`, or 0.
     int FindMatch(int start, std::string_view text, std::string_view search) const;
 
-private:
+  private:
     friend class WalkScope;
     enum class Period { kWeek, kMonth, kYear };
     void BuildPeriodView(Period period);

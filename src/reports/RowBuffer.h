@@ -15,7 +15,7 @@ struct ReportRow {
 };
 
 class RowBuffer {
-public:
+  public:
     std::vector<ReportRow>& Rows() { return rows_; }
     bool Empty() const { return rows_.empty(); }
     void Add(ReportRow row) { rows_.push_back(std::move(row)); }
@@ -26,7 +26,7 @@ public:
                          [](const ReportRow& a, const ReportRow& b) { return a.day < b.day; });
     }
 
-private:
+  private:
     std::vector<ReportRow> rows_;
 };
 

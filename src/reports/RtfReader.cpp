@@ -8,7 +8,8 @@ namespace veltrin {
 
 std::string RtfParagraph::PlainText() const {
     std::string text;
-    for (const RtfRun& run : runs) text += run.text;
+    for (const RtfRun& run : runs)
+        text += run.text;
     return text;
 }
 
@@ -45,7 +46,7 @@ struct GroupState {
 };
 
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view s) : s_(s) {}
 
     RtfDocument Run() {
@@ -72,7 +73,7 @@ public:
         return std::move(doc_);
     }
 
-private:
+  private:
     GroupState& State() { return stack_.back(); }
 
     void PushGroup() {
@@ -104,7 +105,8 @@ private:
             return;
         }
         const size_t start = pos_;
-        while (pos_ < s_.size() && IsLetter(s_[pos_]) && pos_ - start < 32) ++pos_;
+        while (pos_ < s_.size() && IsLetter(s_[pos_]) && pos_ - start < 32)
+            ++pos_;
         const std::string word(s_.substr(start, pos_ - start));
         bool hasParam = false;
         long param = 0;
@@ -173,12 +175,13 @@ private:
             pendingColorSet_ = false;
             return;
         }
-        static const char* const kSkipped[] = {"stylesheet", "info",     "pict",    "object",
-                                               "header",     "footer",   "headerl", "headerr",
-                                               "footerl",    "footerr",  "footnote", "field",
-                                               "fldinst",    "xmlnstbl", "listtable", "listoverridetable",
-                                               "rsidtbl",    "generator", "themedata", "colorschememapping",
-                                               "datastore",  "latentstyles", "pgdsctbl", "revtbl"};
+        static const char* const kSkipped[] = {
+            "stylesheet", "info",         "pict",      "object",
+            "header",     "footer",       "headerl",   "headerr",
+            "footerl",    "footerr",      "footnote",  "field",
+            "fldinst",    "xmlnstbl",     "listtable", "listoverridetable",
+            "rsidtbl",    "generator",    "themedata", "colorschememapping",
+            "datastore",  "latentstyles", "pgdsctbl",  "revtbl"};
         for (const char* skipped : kSkipped)
             if (w == skipped) {
                 if (w == "field") return;  // a field shows its result, which is read as text
@@ -190,24 +193,37 @@ private:
             return;
         }
         if (st.destination == Destination::kColorTable) {
-            if (w == "red") pendingColor_.red = Clamp255(param);
-            else if (w == "green") pendingColor_.green = Clamp255(param);
-            else if (w == "blue") pendingColor_.blue = Clamp255(param);
+            if (w == "red")
+                pendingColor_.red = Clamp255(param);
+            else if (w == "green")
+                pendingColor_.green = Clamp255(param);
+            else if (w == "blue")
+                pendingColor_.blue = Clamp255(param);
             pendingColorSet_ = true;
             return;
         }
         if (st.destination == Destination::kSkip) return;
 
-        if (w == "par") EndParagraph(true);
-        else if (w == "line") Text('\n');
-        else if (w == "tab") Text('\t');
-        else if (w == "b") st.bold = !hasParam || param != 0;
-        else if (w == "i") st.italic = !hasParam || param != 0;
-        else if (w == "ul") st.underline = !hasParam || param != 0;
-        else if (w == "ulnone") st.underline = false;
-        else if (w == "cf") st.color = param;
-        else if (w == "f") st.font = param;
-        else if (w == "fs") st.halfPoints = hasParam && param > 0 ? param : kDefaultHalfPoints;
+        if (w == "par")
+            EndParagraph(true);
+        else if (w == "line")
+            Text('\n');
+        else if (w == "tab")
+            Text('\t');
+        else if (w == "b")
+            st.bold = !hasParam || param != 0;
+        else if (w == "i")
+            st.italic = !hasParam || param != 0;
+        else if (w == "ul")
+            st.underline = !hasParam || param != 0;
+        else if (w == "ulnone")
+            st.underline = false;
+        else if (w == "cf")
+            st.color = param;
+        else if (w == "f")
+            st.font = param;
+        else if (w == "fs")
+            st.halfPoints = hasParam && param > 0 ? param : kDefaultHalfPoints;
         else if (w == "plain") {
             st.bold = st.italic = st.underline = false;
             st.font = defaultFont_;
@@ -222,14 +238,22 @@ private:
             st.unicodeSkip = param < 0 ? 0 : param;
         } else if (w == "u") {
             if (hasParam) Unicode(param);
-        } else if (w == "emdash") Text(0x2014);
-        else if (w == "endash") Text(0x2013);
-        else if (w == "bullet") Text(0x2022);
-        else if (w == "lquote") Text(0x2018);
-        else if (w == "rquote") Text(0x2019);
-        else if (w == "ldblquote") Text(0x201C);
-        else if (w == "rdblquote") Text(0x201D);
-        else if (w == "emspace" || w == "enspace") Text(' ');
+        } else if (w == "emdash")
+            Text(0x2014);
+        else if (w == "endash")
+            Text(0x2013);
+        else if (w == "bullet")
+            Text(0x2022);
+        else if (w == "lquote")
+            Text(0x2018);
+        else if (w == "rquote")
+            Text(0x2019);
+        else if (w == "ldblquote")
+            Text(0x201C);
+        else if (w == "rdblquote")
+            Text(0x201D);
+        else if (w == "emspace" || w == "enspace")
+            Text(' ');
     }
 
     void FontTableWord(const std::string& w, bool hasParam, int param) {
@@ -238,9 +262,9 @@ private:
             fontIndex_ = param;
             pendingFont_ = Font{};
             fontOpen_ = true;
-        } else if (w.size() > 1 && w[0] == 'f' && (w == "fnil" || w == "froman" || w == "fswiss" ||
-                                                   w == "fmodern" || w == "fscript" ||
-                                                   w == "fdecor" || w == "ftech" || w == "fbidi")) {
+        } else if (w.size() > 1 && w[0] == 'f' &&
+                   (w == "fnil" || w == "froman" || w == "fswiss" || w == "fmodern" ||
+                    w == "fscript" || w == "fdecor" || w == "ftech" || w == "fbidi")) {
             pendingFont_.family = w.substr(1);
             if (w == "fmodern") pendingFont_.fixedPitch = true;
         } else if (w == "fprq") {
@@ -254,7 +278,8 @@ private:
     void FinishTableEntry() {
         if (State().destination == Destination::kFontTable && fontOpen_) {
             std::string name = pendingFont_.name;
-            while (!name.empty() && name.back() == ' ') name.pop_back();
+            while (!name.empty() && name.back() == ' ')
+                name.pop_back();
             pendingFont_.name = name;
             fonts_[fontIndex_] = pendingFont_;
             fontOpen_ = false;
@@ -335,7 +360,8 @@ private:
                 run.fontFamily = "nil";
             }
             run.halfPoints = st.halfPoints;
-            if (st.color > 0 && static_cast<size_t>(st.color) < colors_.size()) run.color = colors_[st.color];
+            if (st.color > 0 && static_cast<size_t>(st.color) < colors_.size())
+                run.color = colors_[st.color];
             run.bold = st.bold;
             run.italic = st.italic;
             run.underline = st.underline;
@@ -402,6 +428,8 @@ private:
 
 }  // namespace
 
-RtfDocument ParseRtf(std::string_view document) { return Parser(document).Run(); }
+RtfDocument ParseRtf(std::string_view document) {
+    return Parser(document).Run();
+}
 
 }  // namespace veltrin

@@ -16,11 +16,11 @@ struct RtfColor {
 };
 
 struct RtfRun {
-    std::string text;          // UTF-8; "\n" for a line break, "\t" for a tab
-    std::string fontName;      // from the font table; empty when the document has none
-    std::string fontFamily;    // "swiss", "modern", "roman", ... ("nil" when not given)
-    bool fixedPitch = false;   // a fixed-pitch font (\fprq1 or the modern family)
-    int halfPoints = 24;       // \fs
+    std::string text;               // UTF-8; "\n" for a line break, "\t" for a tab
+    std::string fontName;           // from the font table; empty when the document has none
+    std::string fontFamily;         // "swiss", "modern", "roman", ... ("nil" when not given)
+    bool fixedPitch = false;        // a fixed-pitch font (\fprq1 or the modern family)
+    int halfPoints = 24;            // \fs
     std::optional<RtfColor> color;  // nothing: the reader's default colour
     bool bold = false, italic = false, underline = false;
 };

@@ -18,7 +18,8 @@ namespace {
 
 char32_t CodePointBefore(std::string_view text, size_t pos) {
     size_t start = pos - 1;
-    while (start > 0 && (static_cast<uint8_t>(text[start]) & 0xC0) == 0x80) --start;
+    while (start > 0 && (static_cast<uint8_t>(text[start]) & 0xC0) == 0x80)
+        --start;
     return NextCodePoint(text, start);
 }
 
@@ -116,7 +117,8 @@ void Reports::SelectMovableText(int32_t dayNumber, std::string_view text, std::s
 
 void Reports::BuildSelection(std::string_view text) {
     std::string_view trimmed = text;
-    while (!trimmed.empty() && trimmed.front() == ' ') trimmed.remove_prefix(1);
+    while (!trimmed.empty() && trimmed.front() == ' ')
+        trimmed.remove_prefix(1);
     if (trimmed.empty()) return;
     const std::string search = LowerText(text);
 
@@ -126,8 +128,8 @@ void Reports::BuildSelection(std::string_view text) {
     const int32_t last = saved.YearLastDay;
     const auto inYear = [&](int32_t d) { return d != 0 && d >= first && d <= last; };
     const auto selectRow = [&](const MovableRow& row, int32_t date) {
-        for (const std::string* t : {&row.Text0, &row.Text11, &row.Text19, &row.Text21,
-                                     &row.Text29, &row.Text31, &row.Text39, &row.Text4})
+        for (const std::string* t : {&row.Text0, &row.Text11, &row.Text19, &row.Text21, &row.Text29,
+                                     &row.Text31, &row.Text39, &row.Text4})
             SelectMovableText(date, *t, search);
     };
     for (const MovableRow& row : bases_.Reloc)
@@ -148,8 +150,8 @@ void Reports::BuildSelection(std::string_view text) {
                 SplitEntry(line, key, value);
                 if (key.size() != 1 || key[0] < '0' || key[0] > '4') continue;
                 const std::string_view marker = MarkerOf(value);
-                const std::string visible =
-                    LowerText(ExtractVisibleText(std::string_view(value).substr(marker.size())).text);
+                const std::string visible = LowerText(
+                    ExtractVisibleText(std::string_view(value).substr(marker.size())).text);
                 if (FindMatch(1, visible, search) == 0) continue;
                 calendar_.StyleDates[kJulian].Day = static_cast<int16_t>(d);
                 calendar_.StyleDates[kJulian].Month = static_cast<int16_t>(m);
@@ -167,12 +169,13 @@ void Reports::BuildSelection(std::string_view text) {
     }
 
     const std::string blank(BlankMark), par(ParagraphEnd);
-    std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy) + par +
-                      blank + std::to_string(saved.Year) + " год" + StyleName() + par + par + blank +
-                      "Строка поиска: \"" + std::string(Red) + EscapeRtfText(text) +
+    std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy) +
+                      par + blank + std::to_string(saved.Year) + " год" + StyleName() + par + par +
+                      blank + "Строка поиска: \"" + std::string(Red) + EscapeRtfText(text) +
                       std::string(Navy) + "\"" + par + par;
     if (!rows.empty()) {
-        for (const ReportRow& row : rows) doc += SeparatorLine + par + row.heading + row.body + par;
+        for (const ReportRow& row : rows)
+            doc += SeparatorLine + par + row.heading + row.body + par;
     } else {
         doc += SeparatorLine + par + par + blank + "Ничего не найдено" + par + par;
     }

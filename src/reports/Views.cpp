@@ -60,9 +60,15 @@ void Reports::BuildDayView() {
     Shown.ShownStyle[kDayTab] = calendar_.CurStyle;
 }
 
-void Reports::BuildWeekView() { BuildPeriodView(Period::kWeek); }
-void Reports::BuildMonthView() { BuildPeriodView(Period::kMonth); }
-void Reports::BuildYearView() { BuildPeriodView(Period::kYear); }
+void Reports::BuildWeekView() {
+    BuildPeriodView(Period::kWeek);
+}
+void Reports::BuildMonthView() {
+    BuildPeriodView(Period::kMonth);
+}
+void Reports::BuildYearView() {
+    BuildPeriodView(Period::kYear);
+}
 
 void Reports::RecomputeYear() {
     ComputeYearData(calendar_);
@@ -70,29 +76,32 @@ void Reports::RecomputeYear() {
 }
 
 void Reports::BuildPeriodView(Period period) {
-    const int tab = period == Period::kWeek ? kWeekTab : period == Period::kMonth ? kMonthTab : kYearTab;
+    const int tab = period == Period::kWeek    ? kWeekTab
+                    : period == Period::kMonth ? kMonthTab
+                                               : kYearTab;
     const StyleDate& r = calendar_.Cur();
-    const int32_t first = period == Period::kWeek ? r.WeekFirstDay
+    const int32_t first = period == Period::kWeek    ? r.WeekFirstDay
                           : period == Period::kMonth ? r.MonthFirstDay
                                                      : r.YearFirstDay;
-    const int32_t last = period == Period::kWeek ? r.WeekLastDay
+    const int32_t last = period == Period::kWeek    ? r.WeekLastDay
                          : period == Period::kMonth ? r.MonthLastDay
                                                     : r.YearLastDay;
     if (Shown.ShownKey[tab] == first && Shown.ShownStyle[tab] == calendar_.CurStyle) return;
 
     const int style = calendar_.CurStyle;
-    const bool showYear = period == Period::kWeek &&
-                          (settings_.ShowAllStyles || r.WeekFirstDay < r.YearFirstDay ||
-                           r.WeekLastDay > r.YearLastDay);
+    const bool showYear =
+        period == Period::kWeek && (settings_.ShowAllStyles || r.WeekFirstDay < r.YearFirstDay ||
+                                    r.WeekLastDay > r.YearLastDay);
     std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy);
     const std::string blank(BlankMark), par(ParagraphEnd), separator = SeparatorLine + par;
     const auto yearOf = [&] { return std::to_string(calendar_.Cur().Year); };
     {
         WalkScope walk(*this);
         if (period == Period::kMonth)
-            doc += par + blank + MonthName(style, 1) + " " + yearOf() + " года" + StyleName() + par +
-                   separator;
-        if (period == Period::kYear) doc += par + blank + yearOf() + " год" + StyleName() + par + separator;
+            doc += par + blank + MonthName(style, 1) + " " + yearOf() + " года" + StyleName() +
+                   par + separator;
+        if (period == Period::kYear)
+            doc += par + blank + yearOf() + " год" + StyleName() + par + separator;
 
         int computedYear = calendar_.Cur().Year;  // the year of the year data and movable dates
         int previousMonth = 0;

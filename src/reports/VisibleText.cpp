@@ -3,8 +3,12 @@
 namespace veltrin {
 
 namespace {
-bool IsAsciiLetter(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsAsciiLetter(char ch) {
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+}
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 }  // namespace
 
 VisibleText ExtractVisibleText(std::string_view s) {
@@ -30,9 +34,11 @@ VisibleText ExtractVisibleText(std::string_view s) {
         if (i >= s.size()) break;
         if (IsAsciiLetter(s[i])) {
             // A control word: letters, an optional signed number, and one blank that ends it.
-            while (i < s.size() && IsAsciiLetter(s[i])) ++i;
+            while (i < s.size() && IsAsciiLetter(s[i]))
+                ++i;
             if (i < s.size() && s[i] == '-') ++i;
-            while (i < s.size() && IsDigit(s[i])) ++i;
+            while (i < s.size() && IsDigit(s[i]))
+                ++i;
             if (i < s.size() && s[i] == ' ') ++i;
             continue;
         }

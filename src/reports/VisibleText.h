@@ -9,9 +9,9 @@
 namespace veltrin {
 
 struct VisibleText {
-    std::string text;              // the visible bytes (UTF-8)
-    std::vector<size_t> start;     // fragment offset where visible byte i begins its source unit
-    std::vector<size_t> end;       // fragment offset just after that unit
+    std::string text;           // the visible bytes (UTF-8)
+    std::vector<size_t> start;  // fragment offset where visible byte i begins its source unit
+    std::vector<size_t> end;    // fragment offset just after that unit
 };
 
 VisibleText ExtractVisibleText(std::string_view fragment);

@@ -14,6 +14,8 @@ void WalkScope::RestoreNow() {
     if (busy_) reports_.panes->SetBusy(false);
 }
 
-WalkScope::~WalkScope() { RestoreNow(); }
+WalkScope::~WalkScope() {
+    RestoreNow();
+}
 
 }  // namespace veltrin

@@ -7,14 +7,14 @@
 namespace veltrin {
 
 class WalkScope {
-public:
+  public:
     explicit WalkScope(Reports& reports, bool busy = true);
     ~WalkScope();
     WalkScope(const WalkScope&) = delete;
     WalkScope& operator=(const WalkScope&) = delete;
     void RestoreNow();
 
-private:
+  private:
     Reports& reports_;
     bool busy_;
     bool restored_ = false;

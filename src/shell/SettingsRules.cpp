@@ -188,7 +188,8 @@ WindowPlacement ResolvePlacement(const StoredPlacement& stored, const TwipsRect&
     const float defaultLeft = p.left, defaultTop = p.top;
     p.left = ReadSingle(stored.left, defaultLeft);
     p.top = ReadSingle(stored.top, defaultTop);
-    // The layout enlarges a window below the minimum size, so that is the size that must be reached.
+    // The layout enlarges a window below the minimum size, so that is the size that must be
+    // reached.
     const TwipsRect laidOut{p.left, p.top, std::max(p.width, kMinWindowWidth),
                             std::max(p.height, kMinWindowHeight)};
     if (!IsReachable(laidOut, screens)) {

@@ -20,9 +20,9 @@ inline constexpr std::array<std::string_view, 21> WeekdayNames = {
 
 // Civil month m (1..12): nominative m - 1, genitive m + 11.
 inline constexpr std::array<std::string_view, 24> MonthNames = {
-    "Январь",  "Февраль",  "Март",   "Апрель",  "Май",      "Июнь",     "Июль",   "Август",
-    "Сентябрь", "Октябрь", "Ноябрь", "Декабрь", "января",   "февраля",  "марта",  "апреля",
-    "мая",     "июня",     "июля",   "августа", "сентября", "октября",  "ноября", "декабря"};
+    "Январь",   "Февраль", "Март",   "Апрель",  "Май",      "Июнь",    "Июль",   "Август",
+    "Сентябрь", "Октябрь", "Ноябрь", "Декабрь", "января",   "февраля", "марта",  "апреля",
+    "мая",      "июня",    "июля",   "августа", "сентября", "октября", "ноября", "декабря"};
 
 struct Rgb {
     uint8_t red, green, blue;
@@ -48,6 +48,8 @@ inline constexpr std::array<Rgb, 21> Colors = {{
     {255, 255, 255}, {255, 255, 255}, {255, 255, 255},  // text of the current day
 }};
 
-constexpr Rgb ColorOf(ColorRole role, int style) { return Colors[3 * role + style - 1]; }
+constexpr Rgb ColorOf(ColorRole role, int style) {
+    return Colors[3 * role + style - 1];
+}
 
 }  // namespace veltrin

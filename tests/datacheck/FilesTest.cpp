@@ -28,13 +28,15 @@ TEST(ShippedData, MonthFilesHaveEveryDay) {
             int items = 0;
             for (const auto& [key, value] : s.entries) {
                 if (key == "red") continue;
-                ASSERT_TRUE(key.size() == 1 && key[0] >= '0' && key[0] <= '4') << name << " " << s.number << " " << key;
+                ASSERT_TRUE(key.size() == 1 && key[0] >= '0' && key[0] <= '4')
+                    << name << " " << s.number << " " << key;
                 ++items;
                 EXPECT_FALSE(value.empty()) << name << " " << s.number;
                 EXPECT_EQ(value.back(), '.') << name << " " << s.number << ": " << value;
                 EXPECT_TRUE(ValidMarker(value)) << name << " " << s.number << ": " << value;
                 if (key == "4") {
-                    EXPECT_NE(value[0], '{') << name << " " << s.number << ": a note carries no sign";
+                    EXPECT_NE(value[0], '{')
+                        << name << " " << s.number << ": a note carries no sign";
                 }
             }
             EXPECT_GE(items, 1) << name << " day " << s.number;
@@ -44,9 +46,9 @@ TEST(ShippedData, MonthFilesHaveEveryDay) {
 
 TEST(ShippedData, RedDaysExactly) {
     const std::set<std::pair<std::string, int>> red = {
-        {"January.DAT", 1},    {"January.DAT", 6},    {"March.DAT", 25},    {"June.DAT", 24},
-        {"June.DAT", 29},      {"August.DAT", 6},     {"August.DAT", 15},   {"August.DAT", 29},
-        {"September.DAT", 8},  {"September.DAT", 14}, {"October.DAT", 1},   {"November.DAT", 21},
+        {"January.DAT", 1},   {"January.DAT", 6},    {"March.DAT", 25},  {"June.DAT", 24},
+        {"June.DAT", 29},     {"August.DAT", 6},     {"August.DAT", 15}, {"August.DAT", 29},
+        {"September.DAT", 8}, {"September.DAT", 14}, {"October.DAT", 1}, {"November.DAT", 21},
         {"December.DAT", 25}};
     for (const std::string& name : MonthFileNames()) {
         for (const Section& s : ReadSections(name)) {
@@ -96,13 +98,15 @@ TEST(ShippedData, EveryAbbreviationExplained) {
         const size_t dash = line.find(" \u2013 ");
         if (dash == std::string::npos) continue;
         line = line.substr(0, dash);
-        while (!line.empty() && line.front() == ' ') line.erase(0, 1);
+        while (!line.empty() && line.front() == ' ')
+            line.erase(0, 1);
         explained.insert(LowerText(line));
     }
     ASSERT_GT(explained.size(), 20u);
 
     std::vector<std::string> files = MonthFileNames();
-    for (const char* t : {"Relocatable.DAT", "Relocatable1.DAT", "Special.DAT"}) files.push_back(t);
+    for (const char* t : {"Relocatable.DAT", "Relocatable1.DAT", "Special.DAT"})
+        files.push_back(t);
     std::set<std::string> missing;
     for (const std::string& name : files) {
         for (const Section& s : ReadSections(name)) {
@@ -112,12 +116,14 @@ TEST(ShippedData, EveryAbbreviationExplained) {
                 std::string word;
                 for (size_t i = 0; i + 1 < value.size(); ++i) {
                     const char ch = value[i];
-                    if (ch == ' ' || ch == '(' || ch == ',' || ch == '{' || ch == '}' || ch == '\xAB') {
+                    if (ch == ' ' || ch == '(' || ch == ',' || ch == '{' || ch == '}' ||
+                        ch == '\xAB') {
                         word.clear();
                     } else if (ch == '.') {
                         if (!word.empty() && !std::isdigit(static_cast<unsigned char>(word[0])) &&
                             !explained.count(LowerText(word + ".")))
-                            missing.insert(word + ". (" + name + " " + std::to_string(s.number) + ")");
+                            missing.insert(word + ". (" + name + " " + std::to_string(s.number) +
+                                           ")");
                         word.clear();
                     } else {
                         word.push_back(ch);
@@ -126,7 +132,8 @@ TEST(ShippedData, EveryAbbreviationExplained) {
             }
         }
     }
-    for (const std::string& m : missing) ADD_FAILURE() << "not in Abbr.DAT: " << m;
+    for (const std::string& m : missing)
+        ADD_FAILURE() << "not in Abbr.DAT: " << m;
 }
 
 }  // namespace

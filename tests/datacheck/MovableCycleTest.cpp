@@ -14,19 +14,12 @@ namespace veltrin::datacheck {
 namespace {
 
 class DataYears : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         sys.LoadData(DataDir());
         sys.SetRange(1899, 2101);
     }
-    void Year(int year) {
-        Calendar& c = sys.calendar;
-        c.CurStyle = kJulian;
-        c.Cur().Year = static_cast<int16_t>(year);
-        c.Cur().Month = 6;
-        c.Cur().Day = 1;
-        RecalcAfterYearChange(c);
-    }
+    void Year(int year) { GoToDate(sys.calendar, kJulian, 1, 6, year); }
     bool HasTitle(int32_t day) const {
         for (const TitleRow& row : sys.bases.Wd)
             if (row.Date == day && !row.Text.empty()) return true;
@@ -62,7 +55,8 @@ TEST_F(DataYears, GreatMovableFeastsAreRed) {
     for (int year = 1900; year <= 2100; ++year) {
         Year(year);
         const int32_t pascha = sys.calendar.Pascha.PaschaDay;
-        for (const int offset : {-7, 0, 39, 49}) EXPECT_TRUE(IsRed(pascha + offset)) << year << " " << offset;
+        for (const int offset : {-7, 0, 39, 49})
+            EXPECT_TRUE(IsRed(pascha + offset)) << year << " " << offset;
         // The month grid agrees.
         if (year % 25 == 0) {
             Calendar& c = sys.calendar;
@@ -85,13 +79,14 @@ TEST_F(DataYears, NoTextTwiceOnADay) {
             const std::string entries = sys.reports.DayEntries();
             std::set<std::string> seen;
             size_t start = 0;
-            for (size_t end; (end = entries.find("\\par\r\n", start)) != std::string::npos; start = end + 6) {
+            for (size_t end; (end = entries.find("\\par\r\n", start)) != std::string::npos;
+                 start = end + 6) {
                 std::string item = entries.substr(start, end - start);
                 if (item.size() <= 12) continue;  // the empty line between groups
                 item = item.substr(12);           // the sign
                 EXPECT_TRUE(seen.insert(item).second)
-                    << "twice on " << c.StyleDates[kJulian].Day << "." << c.StyleDates[kJulian].Month
-                    << "." << year << ": " << item;
+                    << "twice on " << c.StyleDates[kJulian].Day << "."
+                    << c.StyleDates[kJulian].Month << "." << year << ": " << item;
             }
         }
         RestoreCalendarState(c);

@@ -14,8 +14,12 @@
 
 namespace veltrin::datacheck {
 
-inline std::filesystem::path DataDir() { return VELTRIN_DATA_DIR; }
-inline std::filesystem::path CheckDir() { return VELTRIN_CHECK_DIR; }
+inline std::filesystem::path DataDir() {
+    return VELTRIN_DATA_DIR;
+}
+inline std::filesystem::path CheckDir() {
+    return VELTRIN_CHECK_DIR;
+}
 
 struct Section {
     int number = 0;
@@ -45,8 +49,8 @@ inline std::vector<Section> ReadSections(const std::string& fileName) {
 
 inline const std::vector<std::string>& MonthFileNames() {
     static const std::vector<std::string> names = {
-        "January.DAT", "February28.DAT", "February29.DAT", "March.DAT",     "April.DAT",
-        "May.DAT",     "June.DAT",       "July.DAT",       "August.DAT",    "September.DAT",
+        "January.DAT", "February28.DAT", "February29.DAT", "March.DAT",  "April.DAT",
+        "May.DAT",     "June.DAT",       "July.DAT",       "August.DAT", "September.DAT",
         "October.DAT", "November.DAT",   "December.DAT"};
     return names;
 }
@@ -55,9 +59,9 @@ inline int DaysInMonthFile(const std::string& name) {
     if (name == "February28.DAT") return 28;
     if (name == "February29.DAT") return 29;
     static const std::map<std::string, int> days = {
-        {"January.DAT", 31}, {"March.DAT", 31},     {"April.DAT", 30},   {"May.DAT", 31},
-        {"June.DAT", 30},    {"July.DAT", 31},      {"August.DAT", 31},  {"September.DAT", 30},
-        {"October.DAT", 31}, {"November.DAT", 30},  {"December.DAT", 31}};
+        {"January.DAT", 31}, {"March.DAT", 31},    {"April.DAT", 30},   {"May.DAT", 31},
+        {"June.DAT", 30},    {"July.DAT", 31},     {"August.DAT", 31},  {"September.DAT", 30},
+        {"October.DAT", 31}, {"November.DAT", 30}, {"December.DAT", 31}};
     return days.at(name);
 }
 

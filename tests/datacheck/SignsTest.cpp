@@ -47,9 +47,12 @@ const Section* Find(const std::vector<Section>& sections, int number) {
 TEST(ShippedData, TypikonSignsOnTheirDays) {
     const auto facts = Facts();
     ASSERT_GT(facts.size(), 200u);
-    const std::vector<std::string> months = {"January.DAT", "", "March.DAT", "April.DAT", "May.DAT",
-                                             "June.DAT", "July.DAT", "August.DAT", "September.DAT",
-                                             "October.DAT", "November.DAT", "December.DAT"};
+    const std::vector<std::string> months = {"January.DAT",   "",
+                                             "March.DAT",     "April.DAT",
+                                             "May.DAT",       "June.DAT",
+                                             "July.DAT",      "August.DAT",
+                                             "September.DAT", "October.DAT",
+                                             "November.DAT",  "December.DAT"};
     const auto special = ReadSections("Special.DAT");
     const auto relocatable = ReadSections("Relocatable.DAT");
     for (const Fact& f : facts) {

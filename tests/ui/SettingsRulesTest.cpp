@@ -112,8 +112,10 @@ TEST(SettingsRules, WindowLargerThanTheScreenStartsAtItsEdge) {
     EXPECT_FLOAT_EQ(p.left, 0);
     EXPECT_FLOAT_EQ(p.top, 0);
     EXPECT_TRUE(IsReachable({p.left, p.top, p.width, p.height}, {kScreen}));
-    // A window stored one twip wide is laid out at the minimum width, which is what must be reached.
-    const WindowPlacement thin = ResolvePlacement({"0", "6850", "1", "100", "100"}, kScreen, {kScreen});
+    // A window stored one twip wide is laid out at the minimum width, which is what must be
+    // reached.
+    const WindowPlacement thin =
+        ResolvePlacement({"0", "6850", "1", "100", "100"}, kScreen, {kScreen});
     EXPECT_FLOAT_EQ(thin.left, 100);
     EXPECT_FLOAT_EQ(thin.top, 100);
     // Found by the fuzzer as well: a width of 1e22 twips overflowed the centring arithmetic.

@@ -96,7 +96,8 @@ TEST_F(WindowLayout, StartSettingsAndTheirMends) {
 // exit writes a sound file again.
 TEST_F(WindowLayout, CorruptSettingsFiles) {
     std::string noise;
-    for (int i = 0; i < 4096; ++i) noise.push_back(static_cast<char>((i * 7919 + 13) & 0xFF));
+    for (int i = 0; i < 4096; ++i)
+        noise.push_back(static_cast<char>((i * 7919 + 13) & 0xFF));
     for (const std::string& content :
          {noise, std::string("[General]\nCalendar=x\nFirstWeekday=\\\nFontName=\nFontSize=-3\n"
                              "ShowIndiction=maybe\nShowAllStyles=2e99\nMinYear=1e9\nMaxYear=-0\n"

@@ -12,7 +12,7 @@ namespace {
 using test::ReportTest;
 
 class BadInput : public ReportTest {
-protected:
+  protected:
     void BuildEveryView() {
         for (int tab = kDayTab; tab <= kMainFeastsTab; ++tab) {
             panes.tab = tab;
@@ -37,9 +37,11 @@ TEST_F(BadInput, RandomZeroAndHugeFiles) {
     // 50 MB, nearly all of it in a section no day reads; day 1 holds a megabyte.
     const std::string line = "1=" + std::string(200, 'x') + ".\n";
     std::string huge = "[1]\n";
-    while (huge.size() < 1u << 20) huge += line;
+    while (huge.size() < 1u << 20)
+        huge += line;
     huge += "[99]\n";
-    while (huge.size() < 50u << 20) huge += line;
+    while (huge.size() < 50u << 20)
+        huge += line;
     dir.WriteBytes("February28.DAT", huge);
     dir.WriteBytes("Relocatable.DAT", test::RandomBytes(1 << 16, 12));
     Reload();
@@ -52,7 +54,8 @@ TEST_F(BadInput, RandomZeroAndHugeFiles) {
 
 TEST_F(BadInput, ThirtyThousandSpecialRows) {
     std::string rows;
-    for (int i = 1; i <= 30000; ++i) rows += "[" + std::to_string(i) + "]\nred=1\n0=Строка " + std::to_string(i) + ".\n";
+    for (int i = 1; i <= 30000; ++i)
+        rows += "[" + std::to_string(i) + "]\nred=1\n0=Строка " + std::to_string(i) + ".\n";
     dir.Write("Special.DAT", rows);
     Reload();
     EXPECT_EQ(sys.bases.SpecialCount(), 30000);
@@ -79,14 +82,16 @@ TEST_F(BadInput, DirectoriesFifosAndUnreadableFiles) {
 }
 
 TEST_F(BadInput, BracesAndBackslashesInTexts) {
-    dir.Write("January.DAT", "[1]\n1=" + std::string(5000, '{') + "\n2=\\\\\\\n3=}}}}\\par\\\n0=\\'\n");
+    dir.Write("January.DAT",
+              "[1]\n1=" + std::string(5000, '{') + "\n2=\\\\\\\n3=}}}}\\par\\\n0=\\'\n");
     Reload();
     BuildEveryView();
 }
 
 // A view that cannot reach its file is built in memory and shown all the same.
 TEST_F(BadInput, UnwritableTemporaryDirectory) {
-    for (auto& file : sys.reports.TempFiles) file = dir / "no such folder" / "~DA1.tmp";
+    for (auto& file : sys.reports.TempFiles)
+        file = dir / "no such folder" / "~DA1.tmp";
     GoTo(kJulian, 2, 1, 2025);
     panes.tab = kDayTab;
     sys.RefreshView();
@@ -97,10 +102,12 @@ TEST_F(BadInput, UnwritableTemporaryDirectory) {
 TEST_F(BadInput, LongAndSpecialSearchTexts) {
     GoTo(kJulian, 1, 1, 2025);
     std::string longText;
-    for (int i = 0; i < 10000; ++i) longText += "я";
+    for (int i = 0; i < 10000; ++i)
+        longText += "я";
     sys.reports.BuildSelection(longText);
     EXPECT_NE(Text(kSelectionTab).find("Ничего не найдено"), std::string::npos);
-    for (const std::string text : {"\\", "{", "}", "\\par", "{\\rtf1", "\\'e0", "\\u1040?", "\r\n"}) {
+    for (const std::string text :
+         {"\\", "{", "}", "\\par", "{\\rtf1", "\\'e0", "\\u1040?", "\r\n"}) {
         sys.reports.BuildSelection(text);
         const std::string plain = Text(kSelectionTab);
         EXPECT_NE(plain.find("Ничего не найдено"), std::string::npos) << text;

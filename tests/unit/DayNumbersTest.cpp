@@ -14,9 +14,12 @@ TEST(DayNumbers, KnownDays) {
     EXPECT_EQ(ComputeDayNumber(kAnnoMundi, 1, 1, 7509), 2451802);  // 1 September 2000 Julian
     EXPECT_EQ(ComputeDayNumber(kJulian, 1, 9, 2000), 2451802);
     // The Gregorian century correction in January and February of 1900 and 2100, not of 2000.
-    EXPECT_EQ(ComputeDayNumber(kGregorian, 1, 3, 1900) - ComputeDayNumber(kGregorian, 28, 2, 1900), 1);
-    EXPECT_EQ(ComputeDayNumber(kGregorian, 1, 3, 2100) - ComputeDayNumber(kGregorian, 28, 2, 2100), 1);
-    EXPECT_EQ(ComputeDayNumber(kGregorian, 1, 3, 2000) - ComputeDayNumber(kGregorian, 28, 2, 2000), 2);
+    EXPECT_EQ(ComputeDayNumber(kGregorian, 1, 3, 1900) - ComputeDayNumber(kGregorian, 28, 2, 1900),
+              1);
+    EXPECT_EQ(ComputeDayNumber(kGregorian, 1, 3, 2100) - ComputeDayNumber(kGregorian, 28, 2, 2100),
+              1);
+    EXPECT_EQ(ComputeDayNumber(kGregorian, 1, 3, 2000) - ComputeDayNumber(kGregorian, 28, 2, 2000),
+              2);
 }
 
 TEST(DayNumbers, WeekArithmetic) {

@@ -13,9 +13,10 @@ namespace veltrin {
 namespace {
 
 class Golden : public test::ReportTest {
-protected:
+  protected:
     void Check(const std::string& name, int tab) {
-        const std::filesystem::path file = std::filesystem::path(VELTRIN_GOLDEN_DIR) / (name + ".rtf");
+        const std::filesystem::path file =
+            std::filesystem::path(VELTRIN_GOLDEN_DIR) / (name + ".rtf");
         const std::string& document = sys.reports.Document(tab);
         if (std::getenv("VELTRIN_UPDATE_GOLDEN")) {
             std::ofstream(file, std::ios::binary | std::ios::trunc) << document;

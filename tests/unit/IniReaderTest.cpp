@@ -14,7 +14,8 @@ using test::TempDataDir;
 std::vector<std::string> Entries(std::string buffer) {
     std::vector<std::string> entries;
     std::string entry;
-    for (NextEntry(buffer, entry); !entry.empty(); NextEntry(buffer, entry)) entries.push_back(entry);
+    for (NextEntry(buffer, entry); !entry.empty(); NextEntry(buffer, entry))
+        entries.push_back(entry);
     return entries;
 }
 
@@ -55,7 +56,8 @@ TEST(IniReader, DecodesWindows1251AndSeesChanges) {
 TEST(IniReader, ReadsWholeLongSections) {
     TempDataDir dir;
     std::string text = "[1]\n";
-    for (int i = 0; i < 200; ++i) text += "1=Мученика номер " + std::to_string(i) + " и иже с ним.\n";
+    for (int i = 0; i < 200; ++i)
+        text += "1=Мученика номер " + std::to_string(i) + " и иже с ним.\n";
     dir.Write("long.ini", text);
     IniReader ini;
     const auto entries = Entries(ini.ReadIniSection("1", dir / "long.ini"));
@@ -91,10 +93,11 @@ TEST(Markup, Signs) {
 
 TEST(Cp1251, RoundTripAndEscapes) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
     EXPECT_EQ(*EncodeCp1251(DecodeCp1251(all)), all);
     EXPECT_FALSE(EncodeCp1251("Ἰησοῦς").has_value());
-    EXPECT_EQ(EncodeRtfCp1251("a\xE2\x98\xA6z"), "a\\u9766?z");        // ☦
+    EXPECT_EQ(EncodeRtfCp1251("a\xE2\x98\xA6z"), "a\\u9766?z");             // ☦
     EXPECT_EQ(EncodeRtfCp1251("\xF0\x9F\x95\x8A"), "\\u-10179?\\u-8886?");  // a dove, as a pair
     EXPECT_EQ(LowerText("ЁЛКА Tree"), "ёлка tree");
 }

@@ -11,19 +11,14 @@ namespace {
 using Calls = std::vector<std::string>;
 
 class Navigation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         c.host = &host;
         SetYearRange(c, 1900, 2100);
     }
     // Stands on a day of a style with everything computed; the calls made so far are forgotten.
     void GoTo(int style, int day, int month, int year) {
-        c.CurStyle = static_cast<int16_t>(style);
-        StyleDate& r = c.Cur();
-        r.Day = static_cast<int16_t>(day);
-        r.Month = static_cast<int16_t>(month);
-        r.Year = static_cast<int16_t>(year);
-        RecalcAfterYearChange(c);
+        GoToDate(c, style, day, month, year);
         host.calls.clear();
     }
     std::string Date() const {
@@ -68,7 +63,8 @@ TEST_F(Navigation, DaysAndWeeksInsideAndAcrossTheYear) {
     host.calls.clear();
     StepForward(c, kWeekdaySelector);
     EXPECT_EQ(Date(), "1.1.2026");
-    EXPECT_EQ(host.calls, (Calls{"ResolveYearDates", "MarkRedDays", "SetWeeks", "SetGridCal", "RefreshView"}));
+    EXPECT_EQ(host.calls,
+              (Calls{"ResolveYearDates", "MarkRedDays", "SetWeeks", "SetGridCal", "RefreshView"}));
     EXPECT_EQ(c.Cur().YearFirstDay, ComputeDayNumber(kGregorian, 1, 1, 2026));
     // Into another month of the same year.
     GoTo(kGregorian, 28, 1, 2026);
@@ -107,7 +103,8 @@ TEST_F(Navigation, RefusalsAtTheEndsOfTheRange) {
     for (int style = kAnnoMundi; style <= kGregorian; ++style) {
         for (const bool atStart : {true, false}) {
             const int year = atStart ? c.MinYear[style] : c.MaxYear[style];
-            for (const int kind : {kYearSelector, kMonthSelector, kWeekSelector, kWeekdaySelector}) {
+            for (const int kind :
+                 {kYearSelector, kMonthSelector, kWeekSelector, kWeekdaySelector}) {
                 GoTo(style, atStart ? 1 : 31, atStart ? 1 : 12, year);
                 const int32_t before = c.CurDayNum;
                 if (atStart)
@@ -115,15 +112,17 @@ TEST_F(Navigation, RefusalsAtTheEndsOfTheRange) {
                 else
                     StepForward(c, kind);
                 EXPECT_EQ(c.CurDayNum, before) << style << " " << kind;
-                EXPECT_EQ(host.calls, (Calls{"Beep", "SetGridCal", "RefreshView"})) << style << " " << kind;
+                EXPECT_EQ(host.calls, (Calls{"Beep", "SetGridCal", "RefreshView"}))
+                    << style << " " << kind;
             }
             // A choice in the week selector that leaves the range is set back.
             GoTo(style, atStart ? 1 : 31, atStart ? 1 : 12, year);
             const int32_t before = c.CurDayNum;
             SelectorChanged(c, kWeekSelector, atStart ? 0 : 5, atStart ? 1 : 4);
             EXPECT_EQ(c.CurDayNum, before);
-            EXPECT_EQ(host.calls, (Calls{"Beep", "SetSelectorPosition 3 " + std::to_string(atStart ? 1 : 4),
-                                         "SetGridCal", "RefreshView"}));
+            EXPECT_EQ(host.calls,
+                      (Calls{"Beep", "SetSelectorPosition 3 " + std::to_string(atStart ? 1 : 4),
+                             "SetGridCal", "RefreshView"}));
         }
     }
 }
@@ -135,7 +134,8 @@ TEST_F(Navigation, StyleSwitches) {
     EXPECT_EQ(c.CurStyle, kJulian);
     StepBack(c, kStyleSelector);  // to Anno Mundi: past 31 August 2100
     EXPECT_EQ(c.CurStyle, kJulian);
-    EXPECT_EQ(host.calls, (Calls{"Beep", "SetGridCal", "RefreshView", "Beep", "SetGridCal", "RefreshView"}));
+    EXPECT_EQ(host.calls,
+              (Calls{"Beep", "SetGridCal", "RefreshView", "Beep", "SetGridCal", "RefreshView"}));
     host.calls.clear();
     SelectorChanged(c, kStyleSelector, 2, 1);
     EXPECT_EQ(host.calls, (Calls{"Beep", "SetSelectorPosition 0 1", "SetGridCal", "RefreshView"}));
@@ -146,7 +146,7 @@ TEST_F(Navigation, StyleSwitches) {
     EXPECT_EQ(c.Cur().Year, 7534);
     EXPECT_EQ(c.Cur().Month, 1);
     EXPECT_EQ(c.Cur().YearFirstDay, c.CurDayNum);  // the Anno Mundi year begins that day
-    StepBack(c, kStyleSelector);  // 1 wraps to 3
+    StepBack(c, kStyleSelector);                   // 1 wraps to 3
     EXPECT_EQ(c.CurStyle, kGregorian);
     EXPECT_EQ(Date(), "14.9.2025");
 }
@@ -186,7 +186,8 @@ TEST_F(Navigation, TodayAndStart) {
     host.calls.clear();
     GoToday(c);
     EXPECT_EQ(Date(), "25.12.2025");
-    EXPECT_EQ(host.calls, (Calls{"ResolveYearDates", "MarkRedDays", "SetWeeks", "SetGridCal", "RefreshView"}));
+    EXPECT_EQ(host.calls,
+              (Calls{"ResolveYearDates", "MarkRedDays", "SetWeeks", "SetGridCal", "RefreshView"}));
 }
 
 TEST_F(Navigation, SaveAndRestore) {

@@ -22,12 +22,7 @@ int32_t PaschaByComputus(int year) {
 Calendar At(int style, int day, int month, int year) {
     Calendar c;
     SetYearRange(c, 325, 2325);
-    c.CurStyle = static_cast<int16_t>(style);
-    StyleDate& r = c.Cur();
-    r.Day = static_cast<int16_t>(day);
-    r.Month = static_cast<int16_t>(month);
-    r.Year = static_cast<int16_t>(year);
-    RecalcAfterYearChange(c);
+    GoToDate(c, style, day, month, year);
     return c;
 }
 
@@ -44,7 +39,8 @@ TEST(Paschalion, KnownYears) {
     const std::pair<int, const char*> known[] = {{2000, "30.4"}, {2001, "15.4"}, {2002, "5.5"},
                                                  {2010, "4.4"},  {2011, "24.4"}, {2013, "5.5"},
                                                  {2024, "5.5"},  {2025, "20.4"}};
-    for (const auto& [year, date] : known) EXPECT_EQ(GregorianOf(ComputePascha(c, year)), date) << year;
+    for (const auto& [year, date] : known)
+        EXPECT_EQ(GregorianOf(ComputePascha(c, year)), date) << year;
     EXPECT_EQ(ComputePascha(c, 2010), ComputeDayNumber(kJulian, 22, 3, 2010));  // the earliest
     c.CurStyle = kAnnoMundi;
     const int32_t am = ComputePascha(c, 7509);
@@ -65,7 +61,9 @@ TEST(Paschalion, EveryYearOfTheWidestRange) {
 }
 
 // The number at the front of a week name or phrase.
-int Number(const std::string& text) { return std::atoi(text.c_str()); }
+int Number(const std::string& text) {
+    return std::atoi(text.c_str());
+}
 
 // Week list and day phrases agree, for every year of the range in every style.
 TEST(Paschalion, WeekListOfEveryYear) {
@@ -122,14 +120,17 @@ TEST(Paschalion, DayPhrases) {
 TEST(Paschalion, Tones) {
     Calendar c = At(kJulian, 1, 6, 2025);
     const int32_t P = c.Pascha.PaschaDay;
-    for (int b = -7; b <= 6; ++b) EXPECT_EQ(ToneOfDay(c, P + b), 0) << b;
-    for (int b = 49; b <= 55; ++b) EXPECT_EQ(ToneOfDay(c, P + b), 0) << b;
+    for (int b = -7; b <= 6; ++b)
+        EXPECT_EQ(ToneOfDay(c, P + b), 0) << b;
+    for (int b = 49; b <= 55; ++b)
+        EXPECT_EQ(ToneOfDay(c, P + b), 0) << b;
     EXPECT_EQ(ToneOfDay(c, P + 7), 1);   // Thomas Sunday
     EXPECT_EQ(ToneOfDay(c, P + 56), 8);  // All Saints
     EXPECT_EQ(ToneOfDay(c, P + 63), 1);
     EXPECT_NE(ToneOfDay(c, P - 8), 0);  // Lazarus Saturday, counted from last year's Pascha
     const int32_t fromLastYear = P - 8 - c.Pascha.PrevPaschaDay - 7;
-    EXPECT_EQ(ToneOfDay(c, P - 8), (fromLastYear / 7 + 1) % 8 == 0 ? 8 : (fromLastYear / 7 + 1) % 8);
+    EXPECT_EQ(ToneOfDay(c, P - 8),
+              (fromLastYear / 7 + 1) % 8 == 0 ? 8 : (fromLastYear / 7 + 1) % 8);
 }
 
 TEST(Paschalion, Indiction) {

@@ -9,7 +9,7 @@
 namespace veltrin::test {
 
 class RecordingHost : public CalendarHost {
-public:
+  public:
     std::vector<std::string> calls;
     void ResolveYearDates() override { calls.push_back("ResolveYearDates"); }
     void MarkRedDays() override { calls.push_back("MarkRedDays"); }
@@ -18,9 +18,12 @@ public:
     void SetGridCal() override { calls.push_back("SetGridCal"); }
     void RefreshView() override { calls.push_back("RefreshView"); }
     void Beep() override { calls.push_back("Beep"); }
-    void CheckStyleMenu(int16_t style) override { calls.push_back("CheckStyleMenu " + std::to_string(style)); }
+    void CheckStyleMenu(int16_t style) override {
+        calls.push_back("CheckStyleMenu " + std::to_string(style));
+    }
     void SetSelectorPosition(int16_t kind, int16_t position) override {
-        calls.push_back("SetSelectorPosition " + std::to_string(kind) + " " + std::to_string(position));
+        calls.push_back("SetSelectorPosition " + std::to_string(kind) + " " +
+                        std::to_string(position));
     }
 };
 

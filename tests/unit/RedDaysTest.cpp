@@ -11,24 +11,19 @@ namespace veltrin {
 namespace {
 
 class RedDays : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir.Write("December.DAT", "[25]\nRed=1\n0=Рождество.\n[26]\nred=yes\n1=Собор.\n[27]\nRED=\n1=Стефан.\n");
+        dir.Write("December.DAT",
+                  "[25]\nRed=1\n0=Рождество.\n[26]\nred=yes\n1=Собор.\n[27]\nRED=\n1=Стефан.\n");
         dir.Write("January.DAT", "[1]\nred=1\n[6]\nred=1\n[7]\nred=0\n");
         dir.Write("Relocatable.DAT", "[1]\nabout=Pascha\nred=1\n[2]\nabout=not red\ndays=1\n");
         dir.Write("SpecWeekDays.DAT",
-                  "[1]\nabout=1\n[2]\nabout=2\n[3]\nabout=3\n[4]\nabout=Demetrius\nred=1\n[5]\nabout=5\n[6]\nabout=6\n");
+                  "[1]\nabout=1\n[2]\nabout=2\n[3]\nabout=3\n[4]\nabout=Demetrius\nred=1\n[5]"
+                  "\nabout=5\n[6]\nabout=6\n");
         sys.LoadData(dir.path());
         sys.window = &host;
     }
-    void Month(int style, int month, int year) {
-        Calendar& c = sys.calendar;
-        c.CurStyle = static_cast<int16_t>(style);
-        c.Cur().Day = 1;
-        c.Cur().Month = static_cast<int16_t>(month);
-        c.Cur().Year = static_cast<int16_t>(year);
-        RecalcAfterYearChange(c);
-    }
+    void Month(int style, int month, int year) { GoToDate(sys.calendar, style, 1, month, year); }
     std::vector<int> Red() const {
         std::vector<int> days;
         for (size_t i = 0; i < sys.bases.RedDays.size(); ++i)
@@ -64,7 +59,8 @@ TEST_F(RedDays, RedMovableRowsAndTheAnnoMundiMonths) {
     Month(kAnnoMundi, 2, 7534);
     const int32_t demetrius = sys.bases.SpecWd[3].DatePrev;
     ASSERT_NE(demetrius, 0);
-    EXPECT_EQ(Red(), std::vector<int>{static_cast<int>(demetrius - sys.calendar.Cur().MonthFirstDay + 1)});
+    EXPECT_EQ(Red(),
+              std::vector<int>{static_cast<int>(demetrius - sys.calendar.Cur().MonthFirstDay + 1)});
     host.calls.clear();
     StepForward(sys.calendar, kMonthSelector);
     StepBack(sys.calendar, kMonthSelector);

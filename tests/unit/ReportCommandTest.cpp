@@ -9,7 +9,7 @@ namespace veltrin {
 namespace {
 
 class Command : public test::ReportTest {
-protected:
+  protected:
     int Run(std::vector<std::string> args) {
         out.str("");
         err.str("");
@@ -23,20 +23,24 @@ TEST_F(Command, Views) {
     ASSERT_EQ(Run({"--style", "2", "--date", "2025-1-2"}), 0) << err.str();
     EXPECT_NE(out.str().find("2 января 2025 года от Р.Х. по старому стилю"), std::string::npos);
     EXPECT_NE(out.str().find("Прп. Серафима Саровского"), std::string::npos);
-    ASSERT_EQ(Run({"--style", "1", "--date", "7533-5-2", "--format", "rtf"}), 0);  // AM month 5 = January
+    ASSERT_EQ(Run({"--style", "1", "--date", "7533-5-2", "--format", "rtf"}),
+              0);  // AM month 5 = January
     EXPECT_EQ(out.str().rfind("{\\rtf1\\ansi\\ansicpg1251", 0), 0u);
-    EXPECT_NE(out.str().find(*EncodeCp1251("2 января 7533 года от Сотворения Мира")), std::string::npos);
+    EXPECT_NE(out.str().find(*EncodeCp1251("2 января 7533 года от Сотворения Мира")),
+              std::string::npos);
     for (const std::string view : {"week", "month", "year", "feasts"}) {
-        EXPECT_EQ(Run({"--view", view, "--date", "2025-1-15", "--indiction", "--all-styles"}), 0) << view;
+        EXPECT_EQ(Run({"--view", view, "--date", "2025-1-15", "--indiction", "--all-styles"}), 0)
+            << view;
         if (view != "feasts") {
             EXPECT_NE(out.str().find("индиктиона"), std::string::npos) << view;
         }
         EXPECT_NE(out.str().find("января 2025 года"), std::string::npos) << view;
     }
-    ASSERT_EQ(Run({"--view", "select", "--search", "серафим", "--whole-word", "--date", "2025-3-1"}), 0);
+    ASSERT_EQ(
+        Run({"--view", "select", "--search", "серафим", "--whole-word", "--date", "2025-3-1"}), 0);
     EXPECT_NE(out.str().find("Ничего не найдено"), std::string::npos);
-    ASSERT_EQ(Run({"--view", "select", "--search", "серафим", "--date", "2025-3-1", "--font", "Arial",
-                   "--size", "14", "--format", "rtf"}),
+    ASSERT_EQ(Run({"--view", "select", "--search", "серафим", "--date", "2025-3-1", "--font",
+                   "Arial", "--size", "14", "--format", "rtf"}),
               0);
     EXPECT_NE(out.str().find("Arial;}"), std::string::npos);
     EXPECT_NE(out.str().find("\\fs28"), std::string::npos);

@@ -9,11 +9,13 @@ namespace {
 using test::ReportTest;
 
 TEST(ReportFormat, Header) {
-    EXPECT_EQ(ReportHeader("System", 10),
-              "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 "
-              "System;}{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n{\\colortbl ;\\red0\\green0"
-              "\\blue128;\\red255\\green0\\blue0;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20\r\n");
-    EXPECT_EQ(JoinAfterDot("Неделя 3-я по Пасхе.", ", о расслабленном."), "Неделя 3-я по Пасхе, о расслабленном.");
+    EXPECT_EQ(
+        ReportHeader("System", 10),
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 "
+        "System;}{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n{\\colortbl ;\\red0\\green0"
+        "\\blue128;\\red255\\green0\\blue0;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20\r\n");
+    EXPECT_EQ(JoinAfterDot("Неделя 3-я по Пасхе.", ", о расслабленном."),
+              "Неделя 3-я по Пасхе, о расслабленном.");
     EXPECT_EQ(JoinWithBlank("", "Титул"), "Титул");
     EXPECT_EQ(JoinWithBlank("Один", "Два"), "Один Два");
 }
@@ -23,8 +25,10 @@ TEST_F(ReportTest, DayViewDocument) {
     GoTo(kJulian, 2, 1, 2025);  // a Wednesday
     sys.RefreshView();
     const std::string expected =
-        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 System;}"
-        "{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n{\\colortbl ;\\red0\\green0\\blue128;\\red255"
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 "
+        "System;}"
+        "{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n{\\colortbl "
+        ";\\red0\\green0\\blue128;\\red255"
         "\\green0\\blue0;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20\r\n"
         "\\cf1 \\par\r\n\\f1    \\f0  2 января 2025 года от Р.Х. по старому стилю\\par\r\n\\par\r\n"
         "\\f1    \\f0  Среда 30-ой седмицы по Пятидесятнице. Глас 4-й.\\par\r\n"
@@ -63,7 +67,8 @@ TEST_F(ReportTest, DayTitlesAndColours) {
     GoTo(kGregorian, 27, 4, 2025);
     sys.reports.Shown.MakeAllStale();
     sys.RefreshView();
-    EXPECT_NE(Text(kDayTab).find("Неделя 2-я по Пасхе, апостола Фомы. Глас 1-й."), std::string::npos)
+    EXPECT_NE(Text(kDayTab).find("Неделя 2-я по Пасхе, апостола Фомы. Глас 1-й."),
+              std::string::npos)
         << Text(kDayTab);
     // An ordinary Sunday is red even with nothing to show.
     GoTo(kGregorian, 3, 8, 2025);
@@ -146,7 +151,8 @@ TEST_F(ReportTest, MainFeastsInEveryStyle) {
     EXPECT_LT(text.find("7 января", fixed), text.find("19 января", fixed));
     EXPECT_LT(text.find("РОЖДЕСТВО ГОСПОДА", fixed), text.find("КРЕЩЕНИЕ", fixed));
     EXPECT_NE(text.find("14 января", text.find("Великие праздники")), std::string::npos);
-    EXPECT_NE(Utf8(kMainFeastsTab).find("\\cf2 \\par\r\n\\f1    \\f0  20 апреля"), std::string::npos);
+    EXPECT_NE(Utf8(kMainFeastsTab).find("\\cf2 \\par\r\n\\f1    \\f0  20 апреля"),
+              std::string::npos);
 
     GoTo(kAnnoMundi, 1, 6, 7534);  // February 7534 = 2026
     sys.RefreshView();

@@ -9,7 +9,8 @@ namespace {
 
 TEST(RtfReader, OurDocuments) {
     const std::string doc = *EncodeCp1251(
-        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 System;}"
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 "
+        "System;}"
         "{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n{\\colortbl ;\\red0\\green0\\blue128;"
         "\\red255\\green0\\blue0;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20\r\n\\cf2 \\par\r\n"
         "\\f1 (+)\\f0  ПАСХА.\\par\r\n\\cf1 \\f1  ш \\f0  Мч. Калиопия.\\par\r\n}");
@@ -32,10 +33,12 @@ TEST(RtfReader, OurDocuments) {
 
 TEST(RtfReader, WordProcessorConstructs) {
     const std::string doc =
-        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fnil\\fcharset204 Arial;}}"
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman Times New "
+        "Roman;}{\\f1\\fnil\\fcharset204 Arial;}}"
         "{\\colortbl;\\red10\\green20\\blue30;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title Secret}}"
         "{\\*\\generator Writer;}{\\*\\unknown skipped}"
-        "\\pard\\plain\\fs28 Plain {\\b bold}{\\i italic}{\\ul under\\ul0  not}\\tab tab\\line line\\par"
+        "\\pard\\plain\\fs28 Plain {\\b bold}{\\i italic}{\\ul under\\ul0  not}\\tab tab\\line "
+        "line\\par"
         "\\f1 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par"
         "\\uc1\\u1052?\\u1080?\\u1088? \\uc0\\u9766 \\uc2\\u1044\\'80\\'81!\\par"
         "{\\cf1 colour}\\~x\\emdash y\\{z\\}\\\\\\par}";

@@ -8,7 +8,7 @@ namespace {
 using test::ReportTest;
 
 class Selection : public ReportTest {
-protected:
+  protected:
     std::string Select(const std::string& text, bool wholeWord = false) {
         sys.reports.WholeWord = wholeWord;
         sys.reports.BuildSelection(text);
@@ -20,8 +20,9 @@ TEST_F(Selection, FindsFixedAndMovableTextsInDateOrder) {
     GoTo(kJulian, 15, 6, 2025);
     const int32_t before = sys.calendar.CurDayNum;
     const std::string text = Select("Серафим");
-    EXPECT_NE(text.find("    2025 год от Р.Х. по старому стилю\n\n    Строка поиска: \"Серафим\"\n"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("    2025 год от Р.Х. по старому стилю\n\n    Строка поиска: \"Серафим\"\n"),
+        std::string::npos)
         << text;
     EXPECT_NE(text.find("2 января\n"), std::string::npos);  // a month-file row: no year
     EXPECT_EQ(text.find("Ничего не найдено"), std::string::npos);
@@ -45,8 +46,9 @@ TEST_F(Selection, FindsFixedAndMovableTextsInDateOrder) {
 TEST_F(Selection, NothingFoundAndBlanks) {
     GoTo(kJulian, 15, 6, 2025);
     const std::string text = Select("Несуществующее имя");
-    EXPECT_NE(text.find(std::string(99, '.') + "\n\n    Ничего не найдено\n\n" + std::string(99, '.')),
-              std::string::npos)
+    EXPECT_NE(
+        text.find(std::string(99, '.') + "\n\n    Ничего не найдено\n\n" + std::string(99, '.')),
+        std::string::npos)
         << text;
     panes.published.clear();
     sys.reports.BuildSelection("   ");
@@ -58,7 +60,8 @@ TEST_F(Selection, WholeWords) {
     EXPECT_NE(Select("Серафим", true).find("Ничего не найдено"), std::string::npos);
     EXPECT_EQ(Select("Серафима", true).find("Ничего не найдено"), std::string::npos);
     EXPECT_EQ(Select("Умиление", true).find("Ничего не найдено"), std::string::npos);  // before »
-    EXPECT_EQ(Select("Богоявления", true).find("Ничего не найдено"), std::string::npos);  // before .
+    EXPECT_EQ(Select("Богоявления", true).find("Ничего не найдено"),
+              std::string::npos);  // before .
 }
 
 // A search matches what the reader sees, never the control words between the texts, and what the
@@ -69,11 +72,13 @@ TEST_F(Selection, ControlWordsAndSpecialCharacters) {
         const std::string text = Select(search);
         EXPECT_NE(text.find("Ничего не найдено"), std::string::npos) << search;
         const RtfDocument doc = ParseRtf(sys.reports.Document(kSelectionTab));
-        EXPECT_NE(doc.PlainText().find("Строка поиска: \"" + search + "\""), std::string::npos) << search;
+        EXPECT_NE(doc.PlainText().find("Строка поиска: \"" + search + "\""), std::string::npos)
+            << search;
     }
     Select("Мир ☦ {\\b жирно}");
     EXPECT_NE(sys.reports.Document(kSelectionTab).find("\\u9766?"), std::string::npos);
-    EXPECT_NE(Text(kSelectionTab).find("\"Мир ☦ {\\b жирно}\""), std::string::npos) << Text(kSelectionTab);
+    EXPECT_NE(Text(kSelectionTab).find("\"Мир ☦ {\\b жирно}\""), std::string::npos)
+        << Text(kSelectionTab);
     // A search that finds the rank marker's digit leaves the marker alone.
     const std::string signs = Select("2");
     EXPECT_NE(signs.find("Ничего не найдено"), std::string::npos);

@@ -22,7 +22,8 @@ TEST(Tables, LoadingLoop) {
     EXPECT_EQ(r.Days, -7);
     EXPECT_EQ(r.Day, 0);  // "day" belongs to another file
     EXPECT_EQ(r.Text0,
-              "\\f1  · \\f0  Первое.\\par\r\n\\f1 (+)\\f0  Второе.\\par\r\n\\f1  · \\f0  Третье.\\par\r\n");
+              "\\f1  · \\f0  Первое.\\par\r\n\\f1 (+)\\f0  Второе.\\par\r\n\\f1  · \\f0  "
+              "Третье.\\par\r\n");
     EXPECT_EQ(r.Text11, "\\f1  · \\f0  До.\\par\r\n");
     EXPECT_EQ(r.Text19, "\\f1  · \\f0  После.\\par\r\n");
     EXPECT_EQ(r.Text4, "\\f1    \\f0  Заметка.\\par\r\n");
@@ -31,7 +32,8 @@ TEST(Tables, LoadingLoop) {
 
 TEST(Tables, TitleFiles) {
     TempDataDir dir;
-    dir.Write("Weekdays1.DAT", "[1]\nday=12\nmonth=7\nweekday=-3\ndays=4\n0=первый\n0=, второй.\nred=1\n");
+    dir.Write("Weekdays1.DAT",
+              "[1]\nday=12\nmonth=7\nweekday=-3\ndays=4\n0=первый\n0=, второй.\nred=1\n");
     dir.Write("SpecWeekDays.DAT", "[1]\nabout=x\n[2]\nabout=y\n");
     Bases b;
     b.LoadWeekdays1(dir / "Weekdays1.DAT");
@@ -56,7 +58,8 @@ TEST(Tables, BrokenFiles) {
     dir.WriteBytes("Weekdays.DAT", "[1]\n" + test::RandomBytes(5000, 2));
     std::filesystem::create_directory(dir / "Relocatable1.DAT");
     std::string many;
-    for (int i = 1; i <= 30000; ++i) many += "[" + std::to_string(i) + "]\n0=x\n";
+    for (int i = 1; i <= 30000; ++i)
+        many += "[" + std::to_string(i) + "]\n0=x\n";
     dir.WriteBytes("SpecWeekDays.DAT", many);
     Bases b;
     b.LoadAll(dir.path());

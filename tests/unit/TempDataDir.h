@@ -13,13 +13,13 @@
 namespace veltrin::test {
 
 class TempDataDir {
-public:
+  public:
     TempDataDir() {
         static int counter = 0;
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path() /
-                ("veltrin-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + "-" +
-                 (info ? info->name() : "data"));
+                ("veltrin-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) +
+                 "-" + (info ? info->name() : "data"));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -44,14 +44,15 @@ public:
         out << bytes;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 inline std::string RandomBytes(size_t size, unsigned seed) {
     std::mt19937 random(seed);
     std::string bytes(size, '\0');
-    for (char& b : bytes) b = static_cast<char>(random() & 0xFF);
+    for (char& b : bytes)
+        b = static_cast<char>(random() & 0xFF);
     return bytes;
 }
 

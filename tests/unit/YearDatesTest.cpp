@@ -17,12 +17,13 @@ using test::TempDataDir;
 // Rows of a table file, each with an "about" line and the given extra lines.
 std::string Rows(int count, const std::string& extra = "") {
     std::string text;
-    for (int i = 1; i <= count; ++i) text += "[" + std::to_string(i) + "]\nabout=row " + std::to_string(i) + "\n" + extra;
+    for (int i = 1; i <= count; ++i)
+        text += "[" + std::to_string(i) + "]\nabout=row " + std::to_string(i) + "\n" + extra;
     return text;
 }
 
 class YearDates : public ::testing::Test {
-protected:
+  protected:
     void Load(int specialRows = 64, int specWdRows = 7) {
         dir.Write("Special.DAT", Rows(specialRows));
         dir.Write("SpecWeekDays.DAT", Rows(specWdRows));
@@ -30,16 +31,11 @@ protected:
         sys.SetRange(325, 2325);
     }
     // Stands on 1 June of a Julian year: the fields describe that year and the year before.
-    void Year(int year) {
-        Calendar& c = sys.calendar;
-        c.CurStyle = kJulian;
-        c.Cur().Year = static_cast<int16_t>(year);
-        c.Cur().Month = 6;
-        c.Cur().Day = 1;
-        RecalcAfterYearChange(c);
-    }
+    void Year(int year) { GoToDate(sys.calendar, kJulian, 1, 6, year); }
     int32_t P() const { return sys.calendar.Pascha.PaschaDay; }
-    int32_t J(int d, int m) const { return ComputeDayNumber(kJulian, d, m, sys.calendar.Pascha.PaschaYear); }
+    int32_t J(int d, int m) const {
+        return ComputeDayNumber(kJulian, d, m, sys.calendar.Pascha.PaschaYear);
+    }
     int32_t Special(int row) const { return sys.bases.Special[row - 1].Date; }
     int32_t SpecWd(int row) const { return sys.bases.SpecWd[row - 1].Date; }
     // The first year of the range in which `condition` holds; the test fails when there is none.
@@ -69,7 +65,8 @@ TEST_F(YearDates, ShiftToWeekday) {
 TEST_F(YearDates, DataDrivenRows) {
     dir.Write("Relocatable.DAT", "[1]\ndays=-7\n[2]\ndays=49\n[3]\nabout=Pascha\n");
     dir.Write("Relocatable1.DAT",
-              "[1]\nday=12\nmonth=7\nweekday=7\n[2]\nday=13\nmonth=7\nweekday=7\n[3]\nday=28\nmonth=12\nweekday=7\n");
+              "[1]\nday=12\nmonth=7\nweekday=7\n[2]\nday=13\nmonth=7\nweekday=7\n[3]\nday="
+              "28\nmonth=12\nweekday=7\n");
     dir.Write("Weekdays.DAT", "[1]\ndays=-70\n");
     Load();
     Year(2026);
@@ -102,25 +99,30 @@ TEST_F(YearDates, MeetingOfTheLordAndItsAfterfeast) {
     FindYear([&] { return J(2, 2) == P() - 48; });
     EXPECT_EQ(Special(3), J(1, 2));
     EXPECT_EQ(Special(2), J(31, 1));
-    for (int row = 4; row <= 10; ++row) EXPECT_EQ(Special(row), 0) << row;
+    for (int row = 4; row <= 10; ++row)
+        EXPECT_EQ(Special(row), 0) << row;
     // Far from Lent: seven days of afterfeast and the leave-taking on 9 February.
     FindYear([&] { return P() - J(2, 2) >= 64; });
     EXPECT_EQ(Special(3), J(2, 2));
     EXPECT_EQ(Special(2), J(1, 2));
     EXPECT_EQ(Special(10), J(9, 2));
-    for (int row = 4; row <= 9; ++row) EXPECT_EQ(Special(row), J(2, 2) + row - 3);
+    for (int row = 4; row <= 9; ++row)
+        EXPECT_EQ(Special(row), J(2, 2) + row - 3);
     // Each nearer distance ends the afterfeast on its own day before Lent.
     const std::pair<std::pair<int, int>, int> bands[] = {
         {{61, 63}, 58}, {{57, 60}, 54}, {{55, 56}, 52}, {{53, 54}, 50}, {{50, 52}, 49}};
     for (const auto& [band, before] : bands) {
-        FindYear([&, band = band] { return P() - J(2, 2) >= band.first && P() - J(2, 2) <= band.second; });
+        FindYear([&, band = band] {
+            return P() - J(2, 2) >= band.first && P() - J(2, 2) <= band.second;
+        });
         const int32_t leaveTaking = P() - before;
         EXPECT_EQ(Special(10), leaveTaking);
         for (int row = 4; row <= 9; ++row)
             EXPECT_EQ(Special(row), J(2, 2) + row - 3 < leaveTaking ? J(2, 2) + row - 3 : 0) << row;
     }
     FindYear([&] { return P() - J(2, 2) == 49; });  // the feast on Forgiveness Sunday
-    for (int row = 4; row <= 10; ++row) EXPECT_EQ(Special(row), 0) << row;
+    for (int row = 4; row <= 10; ++row)
+        EXPECT_EQ(Special(row), 0) << row;
 }
 
 TEST_F(YearDates, FindingsOfTheHeadOfTheForerunner) {
@@ -176,7 +178,8 @@ TEST_F(YearDates, LentenSaturdaysAndTheApostlesFast) {
     FindYear([&] { return J(9, 3) == P() - 29 || J(24, 2) == P() - 36 || J(25, 3) == P() - 22; });
     const int32_t saturdays[] = {P() - 36, P() - 29, P() - 22};
     for (int i = 0; i < 3; ++i) {
-        const bool feast = saturdays[i] == J(9, 3) || saturdays[i] == J(24, 2) || saturdays[i] == J(25, 3);
+        const bool feast =
+            saturdays[i] == J(9, 3) || saturdays[i] == J(24, 2) || saturdays[i] == J(25, 3);
         EXPECT_EQ(Special(16 + i), feast ? 0 : saturdays[i]);
     }
     // The fast runs from the day after its first day to 28 June; row 62 stays empty.

@@ -64,7 +64,8 @@ std::optional<std::vector<int>> ParseDashed(std::string_view text, size_t parts)
     size_t start = 0;
     while (true) {
         const size_t dash = text.find('-', start);
-        const auto n = ParseInt(text.substr(start, dash == std::string_view::npos ? dash : dash - start));
+        const auto n =
+            ParseInt(text.substr(start, dash == std::string_view::npos ? dash : dash - start));
         if (!n) return std::nullopt;
         numbers.push_back(*n);
         if (dash == std::string_view::npos) break;
@@ -89,11 +90,16 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
             v = value();
             if (!v) return "параметру " + a + " нужно значение";
         }
-        if (a == "--help" || a == "-h") o.help = true;
-        else if (a == "--whole-word") o.wholeWord = true;
-        else if (a == "--indiction") o.indiction = true;
-        else if (a == "--all-styles") o.allStyles = true;
-        else if (a == "--data") o.data = *v;
+        if (a == "--help" || a == "-h")
+            o.help = true;
+        else if (a == "--whole-word")
+            o.wholeWord = true;
+        else if (a == "--indiction")
+            o.indiction = true;
+        else if (a == "--all-styles")
+            o.allStyles = true;
+        else if (a == "--data")
+            o.data = *v;
         else if (a == "--style") {
             const auto s = ParseInt(*v);
             if (!s || *s < 1 || *s > 3) return "стиль должен быть 1, 2 или 3: " + *v;
@@ -107,7 +113,8 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
                 *v != "select")
                 return "неизвестный вид: " + *v;
             o.view = *v;
-        } else if (a == "--search") o.search = *v;
+        } else if (a == "--search")
+            o.search = *v;
         else if (a == "--font") {
             if (v->empty()) return "пустое имя шрифта";
             o.font = *v;
@@ -124,23 +131,26 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         } else if (a == "--format") {
             if (*v != "text" && *v != "rtf") return "формат должен быть text или rtf: " + *v;
             o.format = *v;
-        } else if (a == "-o") o.output = *v;
-        else return "неизвестный параметр: " + a;
+        } else if (a == "-o")
+            o.output = *v;
+        else
+            return "неизвестный параметр: " + a;
     }
     if (o.view == "select") {
         std::string_view s = o.search ? std::string_view(*o.search) : std::string_view();
-        while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+        while (!s.empty() && s.front() == ' ')
+            s.remove_prefix(1);
         if (s.empty()) return "для вида select нужна строка поиска (--search)";
     }
     return std::nullopt;
 }
 
 class CommandPanes : public ReportPanes {
-public:
+  public:
     explicit CommandPanes(int tab) : tab_(tab) {}
     int VisibleTab() override { return tab_; }
 
-private:
+  private:
     int tab_;
 };
 
@@ -182,12 +192,11 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         const StyleDate& r = probe.StyleDates[o.style];
         return CivilDate{r.Day, r.Month, r.Year};
     }();
-    StyleDate& r = c.StyleDates[o.style];
+    const StyleDate& r = c.StyleDates[o.style];
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.year < 1 || date.year > 9999) {
         err << "veltrin-report: такой даты нет\n";
         return 2;
     }
-    r.Year = static_cast<int16_t>(date.year);
     const bool leap = IsLeapYear(o.style, date.year);
     const int monthDays = date.month == r.FebIndex ? (leap ? 29 : 28) : r.MonthDays[date.month];
     if (date.day > monthDays) {
@@ -204,10 +213,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     CommandPanes panes(TabOf(o.view));
     sys.reports.panes = &panes;
     sys.reports.WholeWord = o.wholeWord;
-    c.CurStyle = static_cast<int16_t>(o.style);
-    r.Month = static_cast<int16_t>(date.month);
-    r.Day = static_cast<int16_t>(date.day);
-    RecalcAfterYearChange(c);
+    GoToDate(c, o.style, date.day, date.month, date.year);
 
     const int tab = TabOf(o.view);
     if (tab == kSelectionTab)

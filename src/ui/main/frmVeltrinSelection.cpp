@@ -17,7 +17,9 @@ bool HasSearchText(const QString& text) {
 }
 }  // namespace
 
-void frmVeltrin::strFind_Change() { SSTab1->cbFind->setEnabled(HasSearchText(SSTab1->strFind->text())); }
+void frmVeltrin::strFind_Change() {
+    SSTab1->cbFind->setEnabled(HasSearchText(SSTab1->strFind->text()));
+}
 
 void frmVeltrin::strFind_KeyDown() {
     if (HasSearchText(SSTab1->strFind->text())) cbFind_Click();
