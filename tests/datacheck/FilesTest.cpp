@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "datacheck/ShippedData.h"
@@ -42,6 +43,22 @@ TEST(ShippedData, MonthFilesHaveEveryDay) {
             EXPECT_GE(items, 1) << name << " day " << s.number;
         }
     }
+}
+
+// A common year keeps the saints of 29 February on the 28th, after those of the 28th, group by
+// group; the other days are those of the leap year.
+TEST(ShippedData, CommonFebruaryFoldsTheTwentyNinth) {
+    const auto common = ReadSections("February28.DAT");
+    const auto leap = ReadSections("February29.DAT");
+    ASSERT_EQ(common.size(), 28u);
+    ASSERT_EQ(leap.size(), 29u);
+    for (int day = 1; day <= 27; ++day)
+        EXPECT_EQ(common[day - 1].entries, leap[day - 1].entries) << "day " << day;
+    auto folded = leap[27].entries;
+    folded.insert(folded.end(), leap[28].entries.begin(), leap[28].entries.end());
+    std::stable_sort(folded.begin(), folded.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    EXPECT_EQ(common[27].entries, folded);
 }
 
 TEST(ShippedData, RedDaysExactly) {
