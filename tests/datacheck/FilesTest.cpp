@@ -19,6 +19,18 @@ bool ValidMarker(const std::string& value) {
     return false;
 }
 
+// Every day names at least one commemoration (a few quiet days of the Menaion have only their
+// feast).
+constexpr int kFewestItemsADay = 1;
+
+// The days whose feast the movable table dates (the Meeting with its fore- and afterfeast, the
+// findings of the Forerunner's head, the Forty Martyrs): on them the feast is one of the day's
+// items.
+bool FeastDatedElsewhere(const std::string& name, int day) {
+    if (name == "February28.DAT" || name == "February29.DAT") return day <= 9 || day == 24;
+    return (name == "March.DAT" && day == 9) || (name == "May.DAT" && day == 25);
+}
+
 TEST(ShippedData, MonthFilesHaveEveryDay) {
     for (const std::string& name : MonthFileNames()) {
         const auto sections = ReadSections(name);
@@ -40,7 +52,8 @@ TEST(ShippedData, MonthFilesHaveEveryDay) {
                         << name << " " << s.number << ": a note carries no sign";
                 }
             }
-            EXPECT_GE(items, 1) << name << " day " << s.number;
+            if (FeastDatedElsewhere(name, s.number)) ++items;
+            EXPECT_GE(items, kFewestItemsADay) << name << " day " << s.number;
         }
     }
 }
