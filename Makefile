@@ -8,8 +8,10 @@ JOBS ?= $(shell nproc)
 deps:
 	@bash scripts/install-deps.sh
 
+# The project's own builds treat warnings as errors; the tests run at the optimisation a packager
+# builds with.
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIN_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -21,13 +23,15 @@ test: build
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRIN_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRIN_SANITIZE=ON \
+	  -DVELTRIN_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The fuzz targets, each for FUZZ_SECONDS (default 60).
 fuzz: build
+	@bash scripts/install-deps.sh fuzz
 	bash fuzz/run.sh
 
 # Installs into PREFIX (default /usr/local): the program in $(PREFIX)/lib/veltrin, launchers in

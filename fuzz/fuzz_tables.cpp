@@ -1,6 +1,7 @@
-// The section reader, the six table loaders and the yearly dates over random file contents.
+// The section reader, the six table loaders and the dates of the rows over random file contents.
 
 #include "FuzzDataDir.h"
+#include "data/RedDays.h"
 #include "reckoning/Calculate.h"
 #include "reckoning/UserClick.h"
 #include "reports/CalendarSystem.h"
@@ -18,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int style = kAnnoMundi; style <= kGregorian; ++style) {
         GoToDate(c, style, 1, 1, style == kAnnoMundi ? year + kAnnoMundiOffset : year);
         StepForward(c, kMonthSelector);
+        RedDaysBetween(sys.bases, c.Cur().YearFirstDay, c.Cur().YearLastDay);
     }
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "shell/Start.h"
+#include "app/Start.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -6,13 +6,10 @@
 #include <QThread>
 #include <memory>
 
+#include "app/ProgramParts.h"
 #include "data/BaseFiles.h"
-#include "reckoning/Calendar.h"
-#include "reports/CalendarSystem.h"
 #include "shell/SettingsStore.h"
 #include "shell/Splash.h"
-#include "shell/StartSettings.h"
-#include "shell/TempFiles.h"
 #include "ui/main/frmVeltrin.h"
 
 namespace veltrin {
@@ -29,38 +26,22 @@ int Main(QApplication& app) {
     // and runs as well.
     QSystemSemaphore running("QELDRAX", 1, QSystemSemaphore::Open);
 
-    CalendarSystem sys;
-    const std::filesystem::path dataDirectory = DefaultDataDirectory();
-    sys.bases.BaseFiles = MakeBaseFiles(dataDirectory);
-    const TempFileTable tempFiles = MakeTempFiles();
-    for (size_t t = 0; t < tempFiles.size(); ++t)
-        sys.reports.TempFiles[t] = tempFiles[t];
-    sys.LoadData(dataDirectory);
-
     SettingsStore store;
-    const CivilDate today = SystemToday();
-    const YearRange range = ReadStartSettings(store, sys.settings, today.year);
-    sys.SetRange(range.minYear, range.maxYear);
+    ProgramParts::Options options;
+    options.dataDirectory = DefaultDataDirectory();
+    options.end = [] { QCoreApplication::exit(0); };
+    ProgramParts parts(store, options);
 
-    ui::frmVeltrin window(sys, store, tempFiles, [&] { QCoreApplication::exit(0); });
-    sys.window = &window;
-    sys.reports.panes = &window;
-    // The window initialises itself when the calendar first refers to it.
-    sys.Start(ReadStoredStyle(store));
-    window.SetGridCal();
-    sys.RefreshView();
-
-    while (t0.elapsed() < 1000) {
+    // The splash stays at least a second, the desktop answered meanwhile.
+    constexpr int kSplashMilliseconds = 1000;
+    while (t0.elapsed() < kSplashMilliseconds) {
         app.processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(10);
     }
     QApplication::restoreOverrideCursor();
-    window.show();
+    parts.Window().show();
     splash.reset();
-    const int code = app.exec();
-    sys.window = nullptr;
-    DeleteTempFiles(tempFiles);
-    return code;
+    return app.exec();
 }
 
 }  // namespace veltrin

@@ -2,7 +2,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "shell/Start.h"
+#include "app/Start.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,13 +1,15 @@
 #pragma once
-// The red days of the month shown in the current style.
+// The red days of a run of days: the month grid prints them in red.
+
+#include <cstdint>
+#include <vector>
 
 #include "data/Bases.h"
-#include "reckoning/Calendar.h"
 
 namespace veltrin {
 
-// Rewrites bases.RedDays for the month of the current style's record. The current day is the
-// same afterwards.
-void MarkRedDays(Bases& bases, Calendar& calendar);
+// Element k tells whether day first + k is red: its month file says "Red=1", or a red movable
+// row falls on it.
+std::vector<bool> RedDaysBetween(Bases& bases, int32_t first, int32_t last);
 
 }  // namespace veltrin

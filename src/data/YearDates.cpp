@@ -1,6 +1,7 @@
 #include "data/YearDates.h"
 
 #include "reckoning/DayNumbers.h"
+#include "reckoning/Paschalion.h"
 
 namespace veltrin {
 
@@ -24,34 +25,30 @@ struct RuleYear {
     int32_t G(int day, int month) const { return ComputeDayNumber(kGregorian, day, month, year); }
 };
 
-// Writes one date field (this year's or last year's) of the rows of a table; a row beyond the
-// table stops the rules that follow.
-template <typename Row>
+// The date fields of one table; a row beyond the table stops the rules that follow.
 class Fields {
   public:
-    Fields(std::vector<Row>& rows, bool previous) : rows_(rows), previous_(previous) {}
-    bool Has(int row) const { return row >= 1 && row <= static_cast<int>(rows_.size()); }
+    explicit Fields(std::vector<int32_t>& dates) : dates_(dates) {}
+    bool Has(int row) const { return row >= 1 && row <= static_cast<int>(dates_.size()); }
     bool Set(int row, int32_t value) {
         if (!Has(row)) return false;
-        (previous_ ? rows_[row - 1].DatePrev : rows_[row - 1].Date) = value;
+        dates_[row - 1] = value;
         return true;
     }
-    int32_t Get(int row) const { return previous_ ? rows_[row - 1].DatePrev : rows_[row - 1].Date; }
+    int32_t Get(int row) const { return dates_[row - 1]; }
 
   private:
-    std::vector<Row>& rows_;
-    bool previous_;
+    std::vector<int32_t>& dates_;
 };
 
 template <typename Row>
-void DateNearAnchors(std::vector<Row>& rows, const RuleYear& y, bool previous) {
-    for (Row& row : rows)
-        (previous ? row.DatePrev : row.Date) = ShiftToWeekday(y.J(row.Day, row.Month), row.Weekday);
+void DateNearAnchors(const std::vector<Row>& rows, const RuleYear& y, std::vector<int32_t>& dates) {
+    for (size_t i = 0; i < rows.size(); ++i)
+        dates[i] = ShiftToWeekday(y.J(rows[i].Day, rows[i].Month), rows[i].Weekday);
 }
 
 // SpecWeekDays.DAT rows 1 to 6; returns the Thursday of the Great Canon (0 without row 3).
-int32_t DateSpecialTitles(std::vector<TitleRow>& rows, const RuleYear& y, bool previous) {
-    Fields<TitleRow> f(rows, previous);
+int32_t DateSpecialTitles(Fields f, const RuleYear& y) {
     const int32_t P = y.pascha;
     // Row 1: the Saturday before the Sunday of the Last Judgment, unless the Meeting falls on it.
     if (f.Has(1)) {
@@ -89,17 +86,17 @@ int32_t DateSpecialTitles(std::vector<TitleRow>& rows, const RuleYear& y, bool p
 }
 
 // One rule of Special.DAT for one year; false when it addresses a row the table lacks.
-using SpecialRule = bool (*)(Fields<MovableRow>& f, const RuleYear& y);
+using SpecialRule = bool (*)(Fields& f, const RuleYear& y);
 
 // 1: the Sunday after the Nativity; Monday 26 December when the Nativity is a Sunday.
-bool SundayAfterNativity(Fields<MovableRow>& f, const RuleYear& y) {
+bool SundayAfterNativity(Fields& f, const RuleYear& y) {
     const int32_t nativity = y.J(25, 12);
     return f.Set(1,
                  WeekdayOf(nativity) == kSunday ? nativity + 1 : ShiftToWeekday(nativity, kSunday));
 }
 
 // 2, 3, 10: the Meeting of the Lord, its forefeast and its leave-taking.
-bool Meeting(Fields<MovableRow>& f, const RuleYear& y) {
+bool Meeting(Fields& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     const int32_t m = y.J(2, 2);
     if (m == P - 48)  // on Clean Monday the feast is kept on the eve
@@ -122,7 +119,7 @@ bool Meeting(Fields<MovableRow>& f, const RuleYear& y) {
 }
 
 // 4 to 9: the days of the afterfeast, strictly between the feast and its leave-taking.
-bool MeetingAfterfeast(Fields<MovableRow>& f, const RuleYear&) {
+bool MeetingAfterfeast(Fields& f, const RuleYear&) {
     const int32_t feast = f.Get(3);
     const int32_t leaveTaking = f.Get(10);
     for (int row = 4; row <= 9; ++row) {
@@ -133,7 +130,7 @@ bool MeetingAfterfeast(Fields<MovableRow>& f, const RuleYear&) {
 }
 
 // 11, 12: the first and second finding of the head of the Forerunner.
-bool FirstFinding(Fields<MovableRow>& f, const RuleYear& y) {
+bool FirstFinding(Fields& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     const int32_t finding = y.J(24, 2);
     if (!f.Set(11, finding) || !f.Set(12, 0)) return false;
@@ -148,7 +145,7 @@ bool FirstFinding(Fields<MovableRow>& f, const RuleYear& y) {
 
 // 13: the Forty Martyrs of Sebaste, away from the Saturday before, the Great Canon and the
 // Thursday of the Akathist week.
-bool FortyMartyrs(Fields<MovableRow>& f, const RuleYear& y) {
+bool FortyMartyrs(Fields& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     const int32_t g = y.J(9, 3);
     int32_t day = g;
@@ -162,7 +159,7 @@ bool FortyMartyrs(Fields<MovableRow>& f, const RuleYear& y) {
 }
 
 // 14, 15: forefeast and afterfeast of the Annunciation in the late weeks of Lent.
-bool AnnunciationInLent(Fields<MovableRow>& f, const RuleYear& y) {
+bool AnnunciationInLent(Fields& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     const int32_t a = y.J(25, 3);
     if (a == P - 18 || a == P - 16) return f.Set(14, a - 2) && f.Set(15, a + 1);
@@ -171,7 +168,7 @@ bool AnnunciationInLent(Fields<MovableRow>& f, const RuleYear& y) {
 }
 
 // 16 to 18: the Saturdays of the second, third and fourth weeks of Lent, unless a feast.
-bool LentenSaturdays(Fields<MovableRow>& f, const RuleYear& y) {
+bool LentenSaturdays(Fields& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     const int32_t feasts[] = {y.J(9, 3), y.J(24, 2), y.J(25, 3)};
     const int32_t saturdays[] = {P - 36, P - 29, P - 22};
@@ -184,12 +181,12 @@ bool LentenSaturdays(Fields<MovableRow>& f, const RuleYear& y) {
 }
 
 // 19: 9 May of the civil calendar.
-bool NinthOfMay(Fields<MovableRow>& f, const RuleYear& y) {
+bool NinthOfMay(Fields& f, const RuleYear& y) {
     return f.Set(19, y.G(9, 5));
 }
 
 // 20: the third finding of the head of the Forerunner, away from the feasts of Pentecost.
-bool ThirdFinding(Fields<MovableRow>& f, const RuleYear& y) {
+bool ThirdFinding(Fields& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     const int32_t a = y.J(25, 5);
     int32_t day = a;
@@ -205,7 +202,7 @@ bool ThirdFinding(Fields<MovableRow>& f, const RuleYear& y) {
 }
 
 // 21 to 62: the days of the Apostles' fast after its first day, up to 28 June.
-bool ApostlesFast(Fields<MovableRow>& f, const RuleYear& y) {
+bool ApostlesFast(Fields& f, const RuleYear& y) {
     const int32_t P = y.pascha;
     for (int row = 21; row <= 62; ++row)
         if (!f.Set(row, 0)) return false;
@@ -222,10 +219,10 @@ int32_t NearestSunday(int32_t anchor) {
 }
 
 // 63, 64: the Fathers of the first six Councils and of the Seventh.
-bool FathersOfSixCouncils(Fields<MovableRow>& f, const RuleYear& y) {
+bool FathersOfSixCouncils(Fields& f, const RuleYear& y) {
     return f.Set(63, NearestSunday(y.J(16, 7)));
 }
-bool FathersOfSeventhCouncil(Fields<MovableRow>& f, const RuleYear& y) {
+bool FathersOfSeventhCouncil(Fields& f, const RuleYear& y) {
     return f.Set(64, NearestSunday(y.J(11, 10)));
 }
 
@@ -238,35 +235,31 @@ constexpr SpecialRule kSpecialRules[] = {
     FathersOfSixCouncils, FathersOfSeventhCouncil,
 };
 
-// Each rule runs for this year, then for the year before; the first row the table lacks ends
-// the dating quietly, leaving the rows before it up to date.
-void DateSpecialRows(std::vector<MovableRow>& rows, const RuleYear& current,
-                     const RuleYear& previous) {
-    Fields<MovableRow> thisYear(rows, false);
-    Fields<MovableRow> lastYear(rows, true);
-    for (const SpecialRule rule : kSpecialRules)
-        if (!rule(thisYear, current) || !rule(lastYear, previous)) return;
-}
-
 }  // namespace
 
-void ResolveYearDates(Bases& bases, const Calendar& calendar) {
-    const int Y = calendar.Pascha.PaschaYear;
-    RuleYear current{Y, calendar.Pascha.PaschaDay};
-    RuleYear previous{Y - 1, calendar.Pascha.PrevPaschaDay};
+YearDates ResolveYearDates(const Bases& bases, int julianYear) {
+    RuleYear y{julianYear, PaschaOf(julianYear)};
+    YearDates d;
+    d.dates[kRelocTable].resize(bases.Reloc.size());
+    d.dates[kReloc1Table].resize(bases.Reloc1.size());
+    d.dates[kSpecialTable].resize(bases.Special.size());
+    d.dates[kWdTable].resize(bases.Wd.size());
+    d.dates[kWd1Table].resize(bases.Wd1.size());
+    d.dates[kSpecWdTable].resize(bases.SpecWd.size());
 
-    for (MovableRow& row : bases.Reloc)
-        row.Date = current.pascha + row.Days;
-    DateNearAnchors(bases.Reloc1, current, false);
-    DateNearAnchors(bases.Reloc1, previous, true);
-    for (TitleRow& row : bases.Wd)
-        row.Date = current.pascha + row.Days;
-    DateNearAnchors(bases.Wd1, current, false);
-    DateNearAnchors(bases.Wd1, previous, true);
+    for (size_t i = 0; i < bases.Reloc.size(); ++i)
+        d.dates[kRelocTable][i] = y.pascha + bases.Reloc[i].Days;
+    DateNearAnchors(bases.Reloc1, y, d.dates[kReloc1Table]);
+    for (size_t i = 0; i < bases.Wd.size(); ++i)
+        d.dates[kWdTable][i] = y.pascha + bases.Wd[i].Days;
+    DateNearAnchors(bases.Wd1, y, d.dates[kWd1Table]);
+    y.greatCanon = DateSpecialTitles(Fields(d.dates[kSpecWdTable]), y);
 
-    current.greatCanon = DateSpecialTitles(bases.SpecWd, current, false);
-    previous.greatCanon = DateSpecialTitles(bases.SpecWd, previous, true);
-    DateSpecialRows(bases.Special, current, previous);
+    // The first row the table lacks ends the dating quietly, leaving the rows before it dated.
+    Fields special(d.dates[kSpecialTable]);
+    for (const SpecialRule rule : kSpecialRules)
+        if (!rule(special, y)) break;
+    return d;
 }
 
 }  // namespace veltrin

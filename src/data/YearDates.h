@@ -1,11 +1,10 @@
 #pragma once
-// Gives every row of the movable tables its day numbers in the church year shown and the year
-// before it.
+// Dates every row of the movable tables in a Julian year, by the row's own dating (a distance from
+// Pascha, a weekday near a date) or by the rule list of Special.DAT and SpecWeekDays.DAT.
 
 #include <cstdint>
 
 #include "data/Bases.h"
-#include "reckoning/Calendar.h"
 
 namespace veltrin {
 
@@ -13,6 +12,6 @@ namespace veltrin {
 // -k (0 is Sunday). Never x itself.
 int32_t ShiftToWeekday(int32_t x, int k);
 
-void ResolveYearDates(Bases& bases, const Calendar& calendar);
+YearDates ResolveYearDates(const Bases& bases, int julianYear);
 
 }  // namespace veltrin

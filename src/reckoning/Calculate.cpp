@@ -22,7 +22,6 @@ void ComputeMonthData(Calendar& c) {
     r.MonthFirstDay = c.CurDayNum - r.Day + 1;
     r.MonthLastDay = r.MonthFirstDay + r.MonthDays[r.Month] - 1;
     r.MonthFirstWeekday = WeekdayOf(r.MonthFirstDay);
-    c.host->MarkRedDays();
 }
 
 void ComputeWeekData(Calendar& c) {
@@ -50,6 +49,16 @@ void SyncOtherStyles(Calendar& c) {
     }
 }
 
+void ComputeYearData(Calendar& c) {
+    StyleDate& r = c.Cur();
+    r.YearFirstDay = ComputeYearStart(c, c.CurStyle, c.CurDayNum, r.Month, r.Day);
+    r.YearFirstWeekday = WeekdayOf(r.YearFirstDay);
+    r.YearLastDay = r.YearDays + r.YearFirstDay - 1;
+    r.YearWeeks = WeekNumber(r.YearFirstDay, r.YearFirstWeekday, r.YearLastDay);
+    r.WeekOfYear = WeekNumber(r.YearFirstDay, r.YearFirstWeekday, c.CurDayNum);
+    c.Pascha = PaschalionOf(c.CurStyle, r.Year);
+}
+
 void RecalcAfterDayChange(Calendar& c) {
     ComputeCurDayNum(c);
     ComputeWeekData(c);
@@ -69,7 +78,6 @@ void RecalcAfterYearChange(Calendar& c) {
     ClampDay(c);
     ComputeCurDayNum(c);
     ComputeYearData(c);
-    c.host->ResolveYearDates();
     ComputeMonthData(c);
     ComputeWeekData(c);
     SyncOtherStyles(c);
@@ -78,7 +86,6 @@ void RecalcAfterYearChange(Calendar& c) {
 
 void RecalcAfterStyleChange(Calendar& c) {
     ComputeYearData(c);
-    c.host->ResolveYearDates();
     ComputeMonthData(c);
     ComputeWeekData(c);
     c.host->SetYearsMonths();
@@ -121,11 +128,6 @@ void GoToDate(Calendar& c, int style, int day, int month, int year) {
     r.Month = static_cast<int16_t>(month);
     r.Year = static_cast<int16_t>(year);
     RecalcAfterYearChange(c);
-}
-
-void SetWalkDay(Calendar& c, int32_t dayNumber) {
-    SetDayFromNumber(c, dayNumber);
-    c.CurWeekday = WeekdayOf(dayNumber);
 }
 
 }  // namespace veltrin

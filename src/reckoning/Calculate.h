@@ -13,6 +13,8 @@ void ClampDay(Calendar& c);
 void ComputeMonthData(Calendar& c);
 void ComputeWeekData(Calendar& c);
 void SyncOtherStyles(Calendar& c);
+// Year data of the current style's record and the Paschalion values of its year.
+void ComputeYearData(Calendar& c);
 
 void RecalcAfterDayChange(Calendar& c);
 void RecalcAfterMonthChange(Calendar& c);
@@ -24,8 +26,5 @@ void MoveByWeeks(Calendar& c, int n);
 
 // Makes a date of a style the current day, in that style, with everything recomputed.
 void GoToDate(Calendar& c, int style, int day, int month, int year);
-
-// The current day after a walk: brings the three records to `dayNumber` and sets its weekday.
-void SetWalkDay(Calendar& c, int32_t dayNumber);
 
 }  // namespace veltrin

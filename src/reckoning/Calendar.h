@@ -1,33 +1,22 @@
 #pragma once
-// The calendar state: the current day in the three year styles, the year range, the values of
-// the Paschalion for the current year, and the one save area the report walks use.
+// The calendar state of the window's navigation: the current day in the three year styles, the
+// year range, and the values of the Paschalion for the current year. Reports read it; only the
+// moves of the user change it.
 
 #include <array>
 #include <cstdint>
 #include <functional>
 
 #include "reckoning/CalendarHost.h"
+#include "reckoning/Dates.h"
+#include "reckoning/Paschalion.h"
 #include "reckoning/StyleDate.h"
+#include "reckoning/YearRange.h"
 
 namespace veltrin {
 
-struct CivilDate {
-    int day = 1;
-    int month = 1;
-    int year = 2000;
-};
-
 // Today's Gregorian date from the system clock.
 CivilDate SystemToday();
-
-struct PaschaBlock {
-    int16_t PaschaYear = 0;
-    int32_t PaschaDay = 0;
-    int32_t PrevPaschaDay = 0;
-    int16_t PaschaWeek = 0;
-    int16_t YearStartPentWeek = 0;
-    int16_t YearEndPentWeek = 0;
-};
 
 struct Calendar {
     Calendar();
@@ -43,20 +32,15 @@ struct Calendar {
     std::array<int32_t, 4> MaxDay = {};
     int32_t TargetDayNum = 0;
 
-    // Paschalion of the current year (PaschaYear, PaschaDay, PrevPaschaDay, PaschaWeek,
-    // YearStartPentWeek, YearEndPentWeek).
+    // Paschalion of the current year of the current style.
     PaschaBlock Pascha;
-
-    std::array<StyleDate, 4> SavedStyleDates;
-    PaschaBlock SavedPaschaBlock;
-    int32_t SavedDayNum = 0;
-    int16_t SavedWeekday = 0;
 
     CalendarHost* host = &noHost;
     std::function<CivilDate()> today = SystemToday;
 
     StyleDate& Cur() { return StyleDates[CurStyle]; }
     const StyleDate& Cur() const { return StyleDates[CurStyle]; }
+    YearRange Range() const { return {MinYear[kJulian], MaxYear[kJulian]}; }
 
   private:
     static CalendarHost noHost;
@@ -64,8 +48,5 @@ struct Calendar {
 
 // The year range in Anno Domini years; derives the three styles' years and day bounds.
 void SetYearRange(Calendar& c, int minYear, int maxYear);
-
-void SaveCalendarState(Calendar& c);
-void RestoreCalendarState(Calendar& c);
 
 }  // namespace veltrin

@@ -1,7 +1,6 @@
 #pragma once
-// What the reckoning asks of the rest of the program while it recomputes: the yearly dates of the
-// movable tables, the red days of the month, the window's selectors and grid, the visible report,
-// the beep. A headless run leaves any of them as the no-op below.
+// What the reckoning asks of the window while it recomputes: the selectors and the grid, the
+// visible report, the beep. A headless run leaves any of them as the no-op below.
 
 #include <cstdint>
 
@@ -10,8 +9,6 @@ namespace veltrin {
 class CalendarHost {
   public:
     virtual ~CalendarHost() = default;
-    virtual void ResolveYearDates() {}
-    virtual void MarkRedDays() {}
     virtual void SetWeeks() {}
     virtual void SetYearsMonths() {}
     virtual void SetGridCal() {}

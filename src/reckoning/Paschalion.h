@@ -1,28 +1,40 @@
 #pragma once
-// The Paschalion: Pascha of a year by the Julian rule, the year data that hang on it, the names
-// of the weeks of the church year, the tone of a day and the indiction.
+// The Paschalion: Pascha of a year by the Julian rule, the week count of a church year that hangs
+// on it, the names of the weeks, the tone of a day and the indiction. Every function is a pure
+// function of its arguments.
 
 #include <cstdint>
 #include <string>
 
-#include "reckoning/Calendar.h"
+#include "reckoning/StyleDate.h"
 
 namespace veltrin {
 
-// Day number of Pascha of `year` (an Anno Mundi year when the current style is 1); sets PaschaYear.
-int32_t ComputePascha(Calendar& c, int year);
+inline constexpr int kPentecostOffset = 49;
 
-// Year data of the current style's record and the Paschalion values of its year.
-void ComputeYearData(Calendar& c);
+// Day number of Pascha of a Julian year.
+int32_t PaschaOf(int julianYear);
+
+// The Paschalion values of a year of a style: its Pascha, the Pascha before, and the weeks
+// that Pascha and Pentecost mark in the year's week count.
+struct PaschaBlock {
+    int16_t PaschaYear = 0;  // the Julian year whose Pascha the year keeps
+    int32_t PaschaDay = 0;
+    int32_t PrevPaschaDay = 0;
+    int16_t PaschaWeek = 0;         // the year's week that holds Pascha
+    int16_t YearStartPentWeek = 0;  // the week after Pentecost in which the year begins
+    int16_t YearEndPentWeek = 0;    // the week after Pentecost in which the year ends
+};
+PaschaBlock PaschalionOf(int style, int year);
 
 // Text of the week-list entry for week w of the year (1..YearWeeks).
-std::string WeekName(const Calendar& c, int w);
+std::string WeekName(const PaschaBlock& year, int w);
 
-// The phrase that follows the weekday name in a day's title.
-std::string DayWeekPhrase(const Calendar& c, int w, int weekday);
+// The phrase that follows the weekday name in a day's title, for week w of the year.
+std::string DayWeekPhrase(const PaschaBlock& year, int w, int weekday);
 
 // Tone 1..8 of the day, 0 where no tone is sung.
-int ToneOfDay(const Calendar& c, int32_t dayNumber);
+int ToneOf(int32_t dayNumber);
 
 struct Indiction {
     int yearInCycle = 0;

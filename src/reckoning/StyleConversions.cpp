@@ -1,13 +1,11 @@
 #include "reckoning/StyleConversions.h"
 
+#include "reckoning/Dates.h"
 #include "reckoning/DayNumbers.h"
 
 namespace veltrin {
 
 namespace {
-// Day number of 31 December 0 (Julian): day k of the count below is k days after it.
-constexpr int32_t kJulianYearZeroEnd = 1721423;
-constexpr int kFourYears = 1461;
 constexpr int kCommonYear = 365;
 constexpr int kLeapYear = 366;
 // September is month 9 of the civil year and month 1 of the Anno Mundi year.
@@ -41,23 +39,11 @@ int32_t ComputeYearStart(const Calendar& c, int style, int32_t dayNumber, int mo
 
 void DayNumToJulian(Calendar& c) {
     StyleDate& r = c.StyleDates[kJulian];
-    const int32_t k = c.CurDayNum - kJulianYearZeroEnd;
-    int year = k / kFourYears * 4;
-    int n = k % kFourYears;
-    // The first three years of each four are common years, the fourth is a leap year.
-    for (int i = 0; i < 3 && n - kCommonYear >= 1; ++i) {
-        ++year;
-        n -= kCommonYear;
-    }
-    if (n >= 1) {
-        ++year;
-        r.Day = static_cast<int16_t>(n);
-    } else {
-        r.Day = kLeapYear;  // the last day of the leap year
-    }
-    r.Year = static_cast<int16_t>(year);
+    const CivilDate j = JulianDateOf(c.CurDayNum);
+    r.Year = static_cast<int16_t>(j.year);
+    r.Month = static_cast<int16_t>(j.month);
+    r.Day = static_cast<int16_t>(j.day);
     SetMonthDays(c, kJulian);
-    SplitDayOfYear(c, kJulian);
 }
 
 void JulianToAnnoMundi(Calendar& c) {
@@ -91,33 +77,11 @@ void AnnoMundiToJulian(Calendar& c) {
 void JulianToGregorian(Calendar& c) {
     const StyleDate& j = c.StyleDates[kJulian];
     StyleDate& g = c.StyleDates[kGregorian];
-    const int y = j.Year;
-    // The Gregorian calendar runs ahead by the century days the Julian one keeps as leap days.
-    int year = y;
-    int month = j.Month;
-    int day = j.Day + y / 100 - y / 400 - 2;
-    if (y % 100 == 0 && y % 400 != 0 && month < 3) day -= 1;
-    if (month == 12 && day > 31) {
-        day -= 31;
-        month = 1;
-        ++year;
-    } else if (month == 1 && day < 1) {
-        day += 31;
-        month = 12;
-        --year;
-    }
-    g.Year = static_cast<int16_t>(year);
+    const CivilDate d = GregorianDateOf(ComputeDayNumber(kJulian, j.Day, j.Month, j.Year));
+    g.Year = static_cast<int16_t>(d.year);
     SetMonthDays(c, kGregorian);
-    if (day < 1) {
-        --month;
-        day += g.MonthDays[month];
-    }
-    if (day > g.MonthDays[month]) {
-        day -= g.MonthDays[month];
-        ++month;
-    }
-    g.Month = static_cast<int16_t>(month);
-    g.Day = static_cast<int16_t>(day);
+    g.Month = static_cast<int16_t>(d.month);
+    g.Day = static_cast<int16_t>(d.day);
 }
 
 void SetDayFromNumber(Calendar& c, int32_t dayNumber) {

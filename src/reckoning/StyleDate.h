@@ -16,6 +16,8 @@ enum Style : int16_t {
 // Distance between the Anno Mundi and the Julian year for January to August;
 // September to December add one more.
 inline constexpr int kAnnoMundiOffset = 5508;
+// February is month 6 of the Anno Mundi year.
+inline constexpr int16_t kAnnoMundiFebruary = 6;
 
 struct StyleDate {
     int16_t Year = 0;

@@ -193,10 +193,7 @@ void StartCalendar(Calendar& c, int storedStyle) {
     SetToday(c);
     RecalcAfterYearChange(c);
     c.CurStyle = static_cast<int16_t>(storedStyle);
-    if (c.CurStyle == kGregorian)
-        c.host->ResolveYearDates();
-    else
-        RecalcAfterStyleChange(c);
+    if (c.CurStyle != kGregorian) RecalcAfterStyleChange(c);
 }
 
 }  // namespace veltrin

@@ -1,14 +1,12 @@
 #include "reports/CalendarSystem.h"
 
-#include "data/RedDays.h"
-#include "data/YearDates.h"
 #include "reckoning/UserClick.h"
 
 namespace veltrin {
 
 CalendarSystem::CalendarSystem() {
     calendar.host = this;
-    SetRange(1900, 2100);
+    SetRange(kDefaultMinYear, kDefaultMaxYear);
 }
 
 void CalendarSystem::LoadData(const std::filesystem::path& dataDirectory) {
@@ -23,12 +21,6 @@ void CalendarSystem::Start(int storedStyle) {
     StartCalendar(calendar, storedStyle);
 }
 
-void CalendarSystem::ResolveYearDates() {
-    veltrin::ResolveYearDates(bases, calendar);
-}
-void CalendarSystem::MarkRedDays() {
-    veltrin::MarkRedDays(bases, calendar);
-}
 void CalendarSystem::RefreshView() {
     reports.RefreshView();
 }

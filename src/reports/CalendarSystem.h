@@ -8,7 +8,8 @@
 #include "data/Bases.h"
 #include "reckoning/Calendar.h"
 #include "reports/Reports.h"
-#include "shell/Settings.h"
+#include "reports/Settings.h"
+#include "reckoning/YearRange.h"
 
 namespace veltrin {
 
@@ -30,8 +31,6 @@ class CalendarSystem : public CalendarHost {
     // Today in the Gregorian style, then the stored style.
     void Start(int storedStyle);
 
-    void ResolveYearDates() override;
-    void MarkRedDays() override;
     void SetWeeks() override;
     void SetYearsMonths() override;
     void SetGridCal() override;

@@ -4,10 +4,12 @@
 
 #include "data/IniReader.h"
 #include "data/Markup.h"
+#include "reckoning/Dates.h"
+#include "reckoning/DayNumbers.h"
+#include "reckoning/Names.h"
 #include "reckoning/Paschalion.h"
 #include "reports/ReportFormat.h"
 #include "reports/Reports.h"
-#include "shell/StartTables.h"
 
 namespace veltrin {
 
@@ -25,121 +27,127 @@ std::string Reports::StyleName() const {
     return std::string(StyleNames[calendar_.CurStyle - 1]);
 }
 
-std::string Reports::MonthName(int style, int grammaticalCase) {
-    int m = calendar_.StyleDates[style].Month;
-    if (style == kAnnoMundi) m = (m + 7) % 12 + 1;
-    return std::string(MonthNames[(grammaticalCase - 1) * 12 + m - 1]);
+std::string Reports::MonthName(int style, int month, int grammaticalCase) {
+    return std::string(CivilMonthName(CivilMonth(style, month), grammaticalCase));
 }
 
-std::string Reports::IndictionLine() {
+std::string Reports::IndictionLine(int32_t day) const {
     if (!settings_.ShowIndiction) return {};
-    const Indiction ind = IndictionYear(calendar_.StyleDates[kAnnoMundi].Year);
+    const Indiction ind = IndictionYear(AnnoMundiDateOf(day).year);
     return std::string(ParagraphEnd) + std::string(BlankMark) + IndictionText(ind) +
            std::string(ParagraphEnd);
 }
 
-std::string Reports::DateHeading(bool showYear, bool showStyle) {
-    const int style = calendar_.CurStyle;
-    const StyleDate& r = calendar_.StyleDates[style];
-    std::string s = std::string(ParagraphEnd) + std::string(BlankMark) + std::to_string(r.Day) +
-                    " " + MonthName(style, 2);
+std::string Reports::DateHeading(int style, int32_t day, bool showYear, bool showStyle) const {
+    const CivilDate r = DateOf(style, day);
+    std::string s = std::string(ParagraphEnd) + std::string(BlankMark) + std::to_string(r.day) +
+                    " " + MonthName(style, r.month, kGenitive);
     if (showYear || settings_.ShowAllStyles) {
         s += ' ';
-        s += std::to_string(r.Year);
+        s += std::to_string(r.year);
         s += " года";
     }
-    if (showStyle || settings_.ShowAllStyles) s += StyleName();
+    if (showStyle || settings_.ShowAllStyles) s += StyleNames[style - 1];
     s += ParagraphEnd;
     if (settings_.ShowAllStyles) {
         const int others[4][2] = {
             {0, 0}, {kJulian, kGregorian}, {kGregorian, kAnnoMundi}, {kJulian, kAnnoMundi}};
         for (const int o : others[style]) {
-            const StyleDate& d = calendar_.StyleDates[o];
-            s += std::string(BlankMark) + std::to_string(d.Day) + " " + MonthName(o, 2) + " " +
-                 std::to_string(d.Year) + " года" + std::string(StyleNames[o - 1]) +
-                 std::string(ParagraphEnd);
+            const CivilDate d = DateOf(o, day);
+            s += std::string(BlankMark) + std::to_string(d.day) + " " +
+                 MonthName(o, d.month, kGenitive) + " " + std::to_string(d.year) + " года" +
+                 std::string(StyleNames[o - 1]) + std::string(ParagraphEnd);
         }
     }
     s += ParagraphEnd;
     return s;
 }
 
-std::string Reports::WeekLine() {
-    const int32_t today = calendar_.CurDayNum;
+DayPiece Reports::WeekLine(int style, int32_t day) const {
+    DayPiece line;
     std::string names, commas;
     bool hasComma = false;
-    const auto take = [&](const TitleRow& row) {
-        if (row.Red) RedDay = true;
+    for (const DatedRow& r : bases_.RowsOn(day)) {
+        if (r.table < kWdTable) continue;
+        const TitleRow& row = bases_.Title(r);
+        if (row.Red) line.red = true;
         if (!row.Text.empty() && row.Text.front() == ',') {
             commas = JoinAfterDot(commas, row.Text);
             hasComma = true;
         } else {
             names = JoinWithBlank(names, row.Text);
         }
-    };
-    for (const TitleRow& row : bases_.Wd)
-        if (row.Date == today) take(row);
-    for (const auto* table : {&bases_.Wd1, &bases_.SpecWd})
-        for (const TitleRow& row : *table)
-            if (row.Date == today || row.DatePrev == today) take(row);
-
+    }
     if (!names.empty()) names = std::string(BlankMark) + names;
     if (names.empty() || hasComma) {
-        const StyleDate& r = calendar_.Cur();
-        names += std::string(BlankMark) + std::string(WeekdayNames[calendar_.CurWeekday + 6]) +
-                 " " + DayWeekPhrase(calendar_, r.WeekOfYear, calendar_.CurWeekday);
+        const int weekday = WeekdayOf(day);
+        const int year = DateOf(style, day).year;
+        const int32_t yearStart = ComputeDayNumber(style, 1, 1, year);
+        const int week = WeekNumber(yearStart, WeekdayOf(yearStart), day);
+        names += std::string(BlankMark) +
+                 std::string(WeekdayName(kChurchWeekdayNames, weekday)) + " " +
+                 DayWeekPhrase(PaschalionOf(style, year), week, weekday);
     }
     if (hasComma) names = JoinAfterDot(names, commas);
-    const int tone = ToneOfDay(calendar_, today);
+    const int tone = ToneOf(day);
     if (tone != 0) names += " Глас " + std::to_string(tone) + "-й.";
     names += ParagraphEnd;
-    return names;
+    line.text = std::move(names);
+    return line;
 }
 
-std::string Reports::DayEntries() {
-    if (calendar_.CurWeekday == 7) RedDay = true;  // every Sunday is red
-    const StyleDate& j = calendar_.StyleDates[kJulian];
-    const auto& file = MonthFile(bases_.BaseFiles, j.Month == j.FebIndex ? 2 : j.Month, j.YearDays);
-
-    std::array<std::string, 5> groups;
+DayTexts Reports::GatherDay(int32_t day) const {
+    DayTexts t;
+    const CivilDate j = JulianDateOf(day);
+    const auto& file = MonthFile(bases_.BaseFiles, j.month, YearLength(kJulian, j.year));
+    std::array<std::string, 5>& groups = t.groups;
     std::string key, value;
-    for (const std::string& line : bases_.Ini.SectionLines(std::to_string(j.Day), file)) {
+    for (const std::string& line : bases_.Ini.SectionLines(std::to_string(j.day), file)) {
         SplitEntry(line, key, value);
         key = LowerAscii(key);
-        if (key == "red")
-            RedDay = true;
-        else if (key.size() == 1 && key[0] >= '0' && key[0] <= '4')
+        if (key == "red") {
+            t.red = true;
+        } else if (key.size() == 1 && key[0] >= '0' && key[0] <= '4') {
             groups[key[0] - '0'] += GroupItem(value, key == "4");
+            if (key != "4") t.highestSign = HigherSign(t.highestSign, SignOf(value));
+        }
     }
-
-    const int32_t today = calendar_.CurDayNum;
-    const auto merge = [&](const MovableRow& row, bool feastBeforeFixed) {
-        if (row.Red) RedDay = true;
-        groups[0] = feastBeforeFixed ? row.Text0 + groups[0] : groups[0] + row.Text0;
+    // On Pascha itself the feast stands before the saints of the day.
+    const bool pascha = day == PaschaOf(j.year);
+    for (const DatedRow& r : bases_.RowsOn(day)) {
+        if (r.table > kSpecialTable) continue;
+        const MovableRow& row = bases_.Movable(r);
+        if (row.Red) t.red = true;
+        t.highestSign = HigherSign(t.highestSign, row.HighestSign);
+        const bool feastFirst = pascha && r.table == kRelocTable;
+        groups[0] = feastFirst ? row.Text0 + groups[0] : groups[0] + row.Text0;
         groups[1] = row.Text11 + groups[1] + row.Text19;
         groups[2] = row.Text21 + groups[2] + row.Text29;
         groups[3] = row.Text31 + groups[3] + row.Text39;
         groups[4] += row.Text4;
-    };
-    // On Pascha itself the feast stands before the saints of the day.
-    for (const MovableRow& row : bases_.Reloc)
-        if (row.Date == today) merge(row, today == calendar_.Pascha.PaschaDay);
-    for (const auto* table : {&bases_.Reloc1, &bases_.Special})
-        for (const MovableRow& row : *table)
-            if (row.Date == today || row.DatePrev == today) merge(row, false);
-
-    std::string result;
-    for (const std::string& group : groups)
-        if (!group.empty()) result += std::string(ParagraphEnd) + group;
-    return result;
+    }
+    return t;
 }
 
-std::string Reports::DayBlock(std::string_view indiction, bool showYear) {
-    RedDay = false;
-    std::string block = std::string(indiction) + DateHeading(showYear, false);
-    block += WeekLine();
-    block += DayEntries();
-    return std::string(RedDay ? Red : Navy) + block;
+DayPiece Reports::DayEntries(int32_t day) const {
+    const DayTexts t = GatherDay(day);
+    DayPiece entries;
+    entries.red = t.red || WeekdayOf(day) == 7;  // every Sunday is red
+    for (const std::string& group : t.groups)
+        if (!group.empty()) entries.text += std::string(ParagraphEnd) + group;
+    return entries;
+}
+
+std::string Reports::DayBlock(int32_t day, std::string_view indiction, bool showYear) const {
+    const int style = calendar_.CurStyle;
+    const DayPiece week = WeekLine(style, day);
+    const DayPiece entries = DayEntries(day);
+    std::string block = std::string(week.red || entries.red ? Red : Navy);
+    block += indiction;
+    block += DateHeading(style, day, showYear, false);
+    block += week.text;
+    block += entries.text;
+    return block;
 }
 
 }  // namespace veltrin

@@ -2,13 +2,8 @@
 
 #include <array>
 
-#include "reckoning/Calculate.h"
-#include "reckoning/DayNumbers.h"
-#include "reckoning/Paschalion.h"
-#include "reckoning/StyleConversions.h"
 #include "reports/ReportFormat.h"
 #include "reports/Reports.h"
-#include "reports/WalkScope.h"
 
 namespace veltrin {
 
@@ -51,46 +46,40 @@ constexpr std::array<FixedFeast, 5> kGreatFeasts = {{
 
 void Reports::BuildMainFeastsView() {
     const StyleDate& r = calendar_.Cur();
+    const int style = calendar_.CurStyle;
     if (Shown.ShownKey[kMainFeastsTab] == r.YearFirstDay &&
-        Shown.ShownStyle[kMainFeastsTab] == calendar_.CurStyle)
+        Shown.ShownStyle[kMainFeastsTab] == style)
         return;
-    const int32_t key = r.YearFirstDay;
-    WalkScope walk(*this, false);
 
     const std::string blank(BlankMark), par(ParagraphEnd), separator = SeparatorLine + par;
     const auto heading = [&](const char* title) {
         return blank + std::string(Red) + title + std::string(Navy) + par + separator;
     };
-    std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy) +
-                      par + blank + std::to_string(r.Year) + " год" + StyleName() + par + separator;
+    std::string doc = Header() + std::string(Navy) + par + blank + std::to_string(r.Year) +
+                      " год" + StyleName() + par + separator;
 
     // Pascha, red to the end of its title.
-    SetDayFromNumber(calendar_, calendar_.Pascha.PaschaDay);
-    doc += std::string(Red) + DateHeading(false, false) + blank +
+    const int32_t pascha = calendar_.Pascha.PaschaDay;
+    doc += std::string(Red) + DateHeading(style, pascha, false, false) + blank +
            "СВЕТЛОЕ ХРИСТОВО ВОСКРЕСЕНИЕ. ПАСХА." + std::string(Navy) + par + par + separator + par;
 
     doc += heading("Двунадесятые переходящие праздники");
     for (const MovableFeast& feast : kMovableFeasts) {
-        const int32_t d = calendar_.SavedPaschaBlock.PaschaDay + feast.offset;
-        SetWalkDay(calendar_, d);
-        StyleDate& cur = calendar_.Cur();
-        cur.WeekOfYear = WeekNumber(cur.YearFirstDay, cur.YearFirstWeekday, d);
-        doc += DateHeading(false, false);
-        doc += WeekLine();
+        const int32_t d = pascha + feast.offset;
+        doc += DateHeading(style, d, false, false);
+        doc += WeekLine(style, d).text;
         doc += par + blank + feast.title + par + par + separator;
     }
     doc += par;
 
     const auto listFeasts = [&](const auto& feasts) {
-        for (const FixedFeast& feast : feasts) {
-            calendar_.StyleDates[kJulian].Day = static_cast<int16_t>(feast.day);
-            calendar_.StyleDates[kJulian].Month = static_cast<int16_t>(feast.month);
-            AddDatedRow(feast.title, {}, false);
-        }
-        MSFlexGrid3.SortByDay();
-        for (const ReportRow& row : MSFlexGrid3.Rows())
+        RowBuffer rows;
+        for (const FixedFeast& feast : feasts)
+            if (auto row = RowOfJulianDay(feast.day, feast.month, feast.title, {}, false))
+                rows.Add(std::move(*row));
+        rows.SortByDay();
+        for (const ReportRow& row : rows.Rows())
             doc += row.heading + row.body + par + separator;
-        MSFlexGrid3.Clear();
     };
     doc += heading("Двунадесятые непереходящие праздники");
     listFeasts(kTwelveFixedFeasts);
@@ -99,8 +88,8 @@ void Reports::BuildMainFeastsView() {
 
     doc += Trailer;
     Publish(kMainFeastsTab, doc);
-    Shown.ShownKey[kMainFeastsTab] = key;
-    Shown.ShownStyle[kMainFeastsTab] = calendar_.CurStyle;
+    Shown.ShownKey[kMainFeastsTab] = r.YearFirstDay;
+    Shown.ShownStyle[kMainFeastsTab] = style;
 }
 
 }  // namespace veltrin

@@ -1,17 +1,20 @@
 #pragma once
 // The report views: the day block every calendar view is made of, the builders of the six
-// composed views, and RefreshView, which rebuilds the visible view when it is out of date.
+// composed views, and RefreshView, which rebuilds the visible view when it is out of date. Every
+// piece is composed from a day number and the loaded tables; the calendar state is only read to
+// learn the current day, style and period.
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "data/Bases.h"
 #include "reckoning/Calendar.h"
 #include "reports/RowBuffer.h"
-#include "shell/Settings.h"
+#include "reports/Settings.h"
 
 namespace veltrin {
 
@@ -44,17 +47,29 @@ struct ShownKeys {
     void MakeAllStale() { ShownStyle.fill(0); }
 };
 
+// A piece of a day block and whether it makes the day red.
+struct DayPiece {
+    std::string text;
+    bool red = false;
+};
+
+// What the data files hold for a day: the five text groups (RTF fragments), whether a file or a
+// movable row makes the day red, and the highest Typikon sign among its commemorations.
+struct DayTexts {
+    std::array<std::string, 5> groups;
+    bool red = false;
+    Sign highestSign = kNoSign;
+};
+
 class Reports {
   public:
-    Reports(Calendar& calendar, Bases& bases, const Settings& settings)
+    Reports(const Calendar& calendar, Bases& bases, const Settings& settings)
         : calendar_(calendar), bases_(bases), settings_(settings) {}
 
     ReportPanes* panes = &noPanes_;
     std::array<std::filesystem::path, kComposedViews> TempFiles;
     ShownKeys Shown;
     bool WholeWord = false;  // the Selection view's "Целое слово"
-    bool RedDay = false;
-    RowBuffer MSFlexGrid3;
 
     // The last document each view built (Windows-1251 RTF), whether or not it reached a file.
     const std::string& Document(int tab) const { return documents_[tab]; }
@@ -67,29 +82,35 @@ class Reports {
     void BuildMainFeastsView();
     void BuildSelection(std::string_view text);
 
-    // The pieces of a day block, for the current day.
-    std::string IndictionLine();
-    std::string DateHeading(bool showYear, bool showStyle);
-    std::string WeekLine();
-    std::string DayEntries();
-    std::string MonthName(int style, int grammaticalCase);
+    // The pieces of a day block, for a day shown in a style.
+    std::string IndictionLine(int32_t day) const;
+    std::string DateHeading(int style, int32_t day, bool showYear, bool showStyle) const;
+    DayPiece WeekLine(int style, int32_t day) const;
+    DayTexts GatherDay(int32_t day) const;
+    DayPiece DayEntries(int32_t day) const;
+    // The name of month `month` of a style, in case 1 (nominative) or 2 (genitive).
+    static std::string MonthName(int style, int month, int grammaticalCase);
 
     // Position (1-based, in bytes of the lower-cased visible text) of the first acceptable
     // match at or after `start`, or 0.
     int FindMatch(int start, std::string_view text, std::string_view search) const;
 
   private:
-    friend class WalkScope;
     enum class Period { kWeek, kMonth, kYear };
     void BuildPeriodView(Period period);
     void Publish(int tab, const std::string& body);
     std::string StyleName() const;
-    std::string DayBlock(std::string_view indiction, bool showYear);
-    void AddDatedRow(std::string_view text, std::string_view search, bool mark);
-    void SelectMovableText(int32_t dayNumber, std::string_view text, std::string_view search);
-    void RecomputeYear();
+    std::string Header() const;
+    // The colour mark, then the indiction text, the date heading, the week line and the entries.
+    std::string DayBlock(int32_t day, std::string_view indiction, bool showYear) const;
+    // The row of a fixed feast or month-file item on its Julian day in the current year, if the
+    // year has that day.
+    std::optional<ReportRow> RowOfJulianDay(int julianDay, int julianMonth, std::string_view text,
+                                            std::string_view search, bool mark) const;
+    std::optional<std::string> MarkMatches(std::string_view fragment,
+                                           std::string_view search) const;
 
-    Calendar& calendar_;
+    const Calendar& calendar_;
     Bases& bases_;
     const Settings& settings_;
     std::array<std::string, kComposedViews> documents_;

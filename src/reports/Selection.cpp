@@ -4,13 +4,12 @@
 
 #include "data/Cp1251.h"
 #include "data/IniReader.h"
-#include "reckoning/Calculate.h"
+#include "data/Markup.h"
+#include "reckoning/Dates.h"
 #include "reckoning/DayNumbers.h"
-#include "reckoning/Paschalion.h"
 #include "reports/ReportFormat.h"
 #include "reports/Reports.h"
 #include "reports/VisibleText.h"
-#include "reports/WalkScope.h"
 
 namespace veltrin {
 
@@ -21,14 +20,6 @@ char32_t CodePointBefore(std::string_view text, size_t pos) {
     while (start > 0 && (static_cast<uint8_t>(text[start]) & 0xC0) == 0x80)
         --start;
     return NextCodePoint(text, start);
-}
-
-// The marker of a month-file value stays out of the search: it is not text but the rank sign.
-std::string_view MarkerOf(std::string_view value) {
-    const std::string_view head = value.substr(0, 3);
-    for (const std::string_view marker : {"{1}", "{2}", "{3}", "{5}", "{6}"})
-        if (head == marker) return head;
-    return {};
 }
 
 }  // namespace
@@ -50,17 +41,13 @@ int Reports::FindMatch(int start, std::string_view text, std::string_view search
     return 0;
 }
 
-namespace {
-
-// The fragment with every match of `search` in its visible text set in red; nothing when the
-// text does not match.
-std::optional<std::string> MarkMatches(const Reports& reports, std::string_view fragment,
-                                       std::string_view search) {
+std::optional<std::string> Reports::MarkMatches(std::string_view fragment,
+                                                std::string_view search) const {
     const VisibleText visible = ExtractVisibleText(fragment);
     const std::string lower = LowerText(visible.text);
     std::vector<std::pair<size_t, size_t>> matches;  // visible [first, last]
-    for (int p = reports.FindMatch(1, lower, search); p != 0;
-         p = reports.FindMatch(p + static_cast<int>(search.size()), lower, search))
+    for (int p = FindMatch(1, lower, search); p != 0;
+         p = FindMatch(p + static_cast<int>(search.size()), lower, search))
         matches.emplace_back(p - 1, p - 1 + search.size() - 1);
     if (matches.empty()) return std::nullopt;
     std::string marked(fragment);
@@ -71,48 +58,40 @@ std::optional<std::string> MarkMatches(const Reports& reports, std::string_view 
     return marked;
 }
 
+namespace {
+
+// The Julian year of a Julian month that lies in the days first..last (a year of any style holds
+// each Julian February whole).
+int JulianYearOfMonth(int month, int aroundYear, int32_t first, int32_t last) {
+    for (const int year : {aroundYear, aroundYear + 1, aroundYear - 1}) {
+        const int32_t start = ComputeDayNumber(kJulian, 1, month, year);
+        if (start >= first && start <= last) return year;
+    }
+    return aroundYear;
+}
+
 }  // namespace
 
-void Reports::AddDatedRow(std::string_view text, std::string_view search, bool mark) {
-    const StyleDate* saved = calendar_.SavedStyleDates.data();
-    const StyleDate& range = saved[calendar_.CurStyle];
-    const int day = calendar_.StyleDates[kJulian].Day;
-    const int month = calendar_.StyleDates[kJulian].Month;
-    const int year = saved[kJulian].Year;
-    int32_t a = ComputeDayNumber(kJulian, day, month, year);
-    if (a < range.YearFirstDay) a = ComputeDayNumber(kJulian, day, month, year + 1);
-    if (a > range.YearLastDay) a = ComputeDayNumber(kJulian, day, month, year - 1);
-    if (a < range.YearFirstDay || a > range.YearLastDay) return;
-    SetWalkDay(calendar_, a);
-    ComputeYearData(calendar_);
+std::optional<ReportRow> Reports::RowOfJulianDay(int julianDay, int julianMonth, std::string_view text,
+                                           std::string_view search, bool mark) const {
+    const StyleDate& range = calendar_.Cur();
+    const int year = JulianDateOf(calendar_.CurDayNum).year;
+    int32_t a = ComputeDayNumber(kJulian, julianDay, julianMonth, year);
+    if (a < range.YearFirstDay) a = ComputeDayNumber(kJulian, julianDay, julianMonth, year + 1);
+    if (a > range.YearLastDay) a = ComputeDayNumber(kJulian, julianDay, julianMonth, year - 1);
+    if (a < range.YearFirstDay || a > range.YearLastDay) return std::nullopt;
 
     std::string body(text);
     if (mark) {
         const std::string_view marker = MarkerOf(text);
-        const auto marked = MarkMatches(*this, text.substr(marker.size()), search);
+        const auto marked = MarkMatches(text.substr(marker.size()), search);
         if (marked) body = std::string(marker) + *marked;
     }
-    std::string heading = DateHeading(false, false);
-    heading += WeekLine();
+    const int style = calendar_.CurStyle;
+    std::string heading = DateHeading(style, a, false, false);
+    heading += WeekLine(style, a).text;
     heading += ParagraphEnd;
-    MSFlexGrid3.Add({a, heading, MarkupItem(body) + std::string(ParagraphEnd)});
-}
-
-void Reports::SelectMovableText(int32_t dayNumber, std::string_view text, std::string_view search) {
-    const auto marked = MarkMatches(*this, text, search);
-    if (!marked) return;
-    SetWalkDay(calendar_, dayNumber);
-    StyleDate& r = calendar_.Cur();
-    r.WeekOfYear = WeekNumber(r.YearFirstDay, r.YearFirstWeekday, dayNumber);
-    auto& rows = MSFlexGrid3.Rows();
-    if (!rows.empty() && rows.back().day == dayNumber) {
-        rows.back().body += *marked;
-        return;
-    }
-    std::string heading = DateHeading(true, false);
-    heading += WeekLine();
-    heading += ParagraphEnd;
-    MSFlexGrid3.Add({dayNumber, heading, *marked});
+    return ReportRow{a, heading, MarkupItem(body) + std::string(ParagraphEnd)};
 }
 
 void Reports::BuildSelection(std::string_view text) {
@@ -122,29 +101,38 @@ void Reports::BuildSelection(std::string_view text) {
     if (trimmed.empty()) return;
     const std::string search = LowerText(text);
 
-    WalkScope walk(*this);
-    const StyleDate& saved = calendar_.SavedStyleDates[calendar_.CurStyle];
-    const int32_t first = saved.YearFirstDay;
-    const int32_t last = saved.YearLastDay;
-    const auto inYear = [&](int32_t d) { return d != 0 && d >= first && d <= last; };
-    const auto selectRow = [&](const MovableRow& row, int32_t date) {
-        for (const std::string* t : {&row.Text0, &row.Text11, &row.Text19, &row.Text21, &row.Text29,
-                                     &row.Text31, &row.Text39, &row.Text4})
-            SelectMovableText(date, *t, search);
-    };
-    for (const MovableRow& row : bases_.Reloc)
-        if (inYear(row.Date)) selectRow(row, row.Date);
-    for (const auto* table : {&bases_.Reloc1, &bases_.Special}) {
-        for (const MovableRow& row : *table) {
-            if (inYear(row.Date)) selectRow(row, row.Date);
-            if (inYear(row.DatePrev)) selectRow(row, row.DatePrev);
+    panes->SetBusy(true);
+    const int style = calendar_.CurStyle;
+    const StyleDate& year = calendar_.Cur();
+    const int32_t first = year.YearFirstDay;
+    const int32_t last = year.YearLastDay;
+    RowBuffer buffer;
+    auto& rows = buffer.Rows();
+
+    for (const DatedRow& r : bases_.RowsBetween(first, last)) {
+        if (r.table > kSpecialTable) continue;
+        const MovableRow& row = bases_.Movable(r);
+        for (const std::string* t : {&row.Text0, &row.Text11, &row.Text19, &row.Text21,
+                                     &row.Text29, &row.Text31, &row.Text39, &row.Text4}) {
+            const auto marked = MarkMatches(*t, search);
+            if (!marked) continue;
+            if (!rows.empty() && rows.back().day == r.date) {
+                rows.back().body += *marked;
+                continue;
+            }
+            std::string heading = DateHeading(style, r.date, true, false);
+            heading += WeekLine(style, r.date).text;
+            heading += ParagraphEnd;
+            buffer.Add({r.date, heading, *marked});
         }
     }
 
-    const int yearDays = calendar_.SavedStyleDates[kJulian].YearDays;
+    const int aroundYear = JulianDateOf(calendar_.CurDayNum).year;
     std::string key, value;
     for (int m = 1; m <= 12; ++m) {
-        const auto& file = MonthFile(bases_.BaseFiles, m, yearDays);
+        // February's file goes by the length of the February the searched year holds.
+        const int monthYear = JulianYearOfMonth(m, aroundYear, first, last);
+        const auto& file = MonthFile(bases_.BaseFiles, m, YearLength(kJulian, monthYear));
         for (int d = 1; d <= 31; ++d) {
             for (const std::string& line : bases_.Ini.SectionLines(std::to_string(d), file)) {
                 SplitEntry(line, key, value);
@@ -153,15 +141,12 @@ void Reports::BuildSelection(std::string_view text) {
                 const std::string visible = LowerText(
                     ExtractVisibleText(std::string_view(value).substr(marker.size())).text);
                 if (FindMatch(1, visible, search) == 0) continue;
-                calendar_.StyleDates[kJulian].Day = static_cast<int16_t>(d);
-                calendar_.StyleDates[kJulian].Month = static_cast<int16_t>(m);
-                AddDatedRow(value, search, true);
+                if (auto row = RowOfJulianDay(d, m, value, search, true)) buffer.Add(std::move(*row));
             }
         }
     }
 
-    MSFlexGrid3.SortByDay();
-    auto& rows = MSFlexGrid3.Rows();
+    buffer.SortByDay();
     for (size_t r = rows.size(); r-- > 1;) {
         if (rows[r].day != rows[r - 1].day) continue;
         rows[r - 1].body += rows[r].body;
@@ -169,10 +154,10 @@ void Reports::BuildSelection(std::string_view text) {
     }
 
     const std::string blank(BlankMark), par(ParagraphEnd);
-    std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy) +
-                      par + blank + std::to_string(saved.Year) + " год" + StyleName() + par + par +
-                      blank + "Строка поиска: \"" + std::string(Red) + EscapeRtfText(text) +
-                      std::string(Navy) + "\"" + par + par;
+    std::string doc = Header() + std::string(Navy) + par + blank + std::to_string(year.Year) +
+                      " год" + StyleName() + par + par + blank + "Строка поиска: \"" +
+                      std::string(Red) + EscapeRtfText(text) + std::string(Navy) + "\"" + par +
+                      par;
     if (!rows.empty()) {
         for (const ReportRow& row : rows)
             doc += SeparatorLine + par + row.heading + row.body + par;
@@ -180,8 +165,8 @@ void Reports::BuildSelection(std::string_view text) {
         doc += SeparatorLine + par + par + blank + "Ничего не найдено" + par + par;
     }
     doc += SeparatorLine + par + std::string(Trailer);
-    MSFlexGrid3.Clear();
     Publish(kSelectionTab, doc);
+    panes->SetBusy(false);
 }
 
 }  // namespace veltrin

@@ -3,14 +3,16 @@
 #include <fstream>
 
 #include "data/Cp1251.h"
-#include "reckoning/Calculate.h"
-#include "reckoning/DayNumbers.h"
-#include "reckoning/Paschalion.h"
+#include "reckoning/Dates.h"
+#include "reckoning/Names.h"
 #include "reports/ReportFormat.h"
 #include "reports/Reports.h"
-#include "reports/WalkScope.h"
 
 namespace veltrin {
+
+std::string Reports::Header() const {
+    return ReportHeader(settings_.FontName, settings_.FontSize);
+}
 
 void Reports::Publish(int tab, const std::string& text) {
     std::string& document = documents_[tab];
@@ -46,18 +48,18 @@ void Reports::RefreshView() {
 }
 
 void Reports::BuildDayView() {
-    if (Shown.ShownKey[kDayTab] == calendar_.CurDayNum &&
-        Shown.ShownStyle[kDayTab] == calendar_.CurStyle)
-        return;
-    RedDay = false;
-    std::string text = IndictionLine() + DateHeading(true, true);
-    text += WeekLine();
-    text += DayEntries();
+    const int32_t day = calendar_.CurDayNum;
+    const int style = calendar_.CurStyle;
+    if (Shown.ShownKey[kDayTab] == day && Shown.ShownStyle[kDayTab] == style) return;
+    const DayPiece week = WeekLine(style, day);
+    const DayPiece entries = DayEntries(day);
+    std::string text = IndictionLine(day) + DateHeading(style, day, true, true);
+    text += week.text;
+    text += entries.text;
     text += Trailer;
-    Publish(kDayTab, ReportHeader(settings_.FontName, settings_.FontSize) +
-                         std::string(RedDay ? Red : Navy) + text);
-    Shown.ShownKey[kDayTab] = calendar_.CurDayNum;
-    Shown.ShownStyle[kDayTab] = calendar_.CurStyle;
+    Publish(kDayTab, Header() + std::string(week.red || entries.red ? Red : Navy) + text);
+    Shown.ShownKey[kDayTab] = day;
+    Shown.ShownStyle[kDayTab] = style;
 }
 
 void Reports::BuildWeekView() {
@@ -68,11 +70,6 @@ void Reports::BuildMonthView() {
 }
 void Reports::BuildYearView() {
     BuildPeriodView(Period::kYear);
-}
-
-void Reports::RecomputeYear() {
-    ComputeYearData(calendar_);
-    calendar_.host->ResolveYearDates();
 }
 
 void Reports::BuildPeriodView(Period period) {
@@ -86,60 +83,48 @@ void Reports::BuildPeriodView(Period period) {
     const int32_t last = period == Period::kWeek    ? r.WeekLastDay
                          : period == Period::kMonth ? r.MonthLastDay
                                                     : r.YearLastDay;
-    if (Shown.ShownKey[tab] == first && Shown.ShownStyle[tab] == calendar_.CurStyle) return;
-
     const int style = calendar_.CurStyle;
+    if (Shown.ShownKey[tab] == first && Shown.ShownStyle[tab] == style) return;
+
+    panes->SetBusy(true);
     const bool showYear =
         period == Period::kWeek && (settings_.ShowAllStyles || r.WeekFirstDay < r.YearFirstDay ||
                                     r.WeekLastDay > r.YearLastDay);
-    std::string doc = ReportHeader(settings_.FontName, settings_.FontSize) + std::string(Navy);
     const std::string blank(BlankMark), par(ParagraphEnd), separator = SeparatorLine + par;
-    const auto yearOf = [&] { return std::to_string(calendar_.Cur().Year); };
-    {
-        WalkScope walk(*this);
-        if (period == Period::kMonth)
-            doc += par + blank + MonthName(style, 1) + " " + yearOf() + " года" + StyleName() +
-                   par + separator;
-        if (period == Period::kYear)
-            doc += par + blank + yearOf() + " год" + StyleName() + par + separator;
+    const auto dateLine = [&](int32_t day) {
+        const CivilDate d = DateOf(style, day);
+        return std::to_string(d.day) + " " + MonthName(style, d.month, kGenitive) + " " +
+               std::to_string(d.year) + " года";
+    };
+    std::string doc = Header() + std::string(Navy);
+    if (period == Period::kMonth)
+        doc += par + blank + MonthName(style, r.Month, kNominative) + " " +
+               std::to_string(r.Year) + " года" + StyleName() + par + separator;
+    if (period == Period::kYear)
+        doc += par + blank + std::to_string(r.Year) + " год" + StyleName() + par + separator;
+    if (period == Period::kWeek)
+        doc += par + blank + "Седмица" + par + blank + "с " + dateLine(first) + par + blank +
+               "по " + dateLine(last) + StyleName() + par + separator;
 
-        int computedYear = calendar_.Cur().Year;  // the year of the year data and movable dates
-        int previousMonth = 0;
-        std::string days;
-        for (int32_t d = first; d <= last; ++d) {
-            SetWalkDay(calendar_, d);
-            StyleDate& cur = calendar_.Cur();
-            if (period == Period::kWeek) {
-                if (cur.Year != computedYear) {
-                    RecomputeYear();
-                    computedYear = cur.Year;
-                }
-                if (d == first)
-                    doc += par + blank + "Седмица" + par + blank + "с " + std::to_string(cur.Day) +
-                           " " + MonthName(style, 2) + " " + yearOf() + " года" + par;
-            } else {
-                cur.WeekOfYear = WeekNumber(cur.YearFirstDay, cur.YearFirstWeekday, d);
-                if (period == Period::kYear && cur.Month != previousMonth)
-                    days += std::string(Navy) + par + blank + MonthName(style, 1) + par + separator;
-                previousMonth = cur.Month;
-            }
-            const StyleDate& am = calendar_.StyleDates[kAnnoMundi];
-            const bool indiction = d == first || (am.Month == 1 && am.Day == 1);
-            days += DayBlock(indiction ? IndictionLine() : std::string(), showYear);
-            days += std::string(Navy) + par + separator;
+    int previousMonth = 0;
+    for (int32_t d = first; d <= last; ++d) {
+        if (period == Period::kYear) {
+            const int month = DateOf(style, d).month;
+            if (month != previousMonth)
+                doc += std::string(Navy) + par + blank + MonthName(style, month, kNominative) +
+                       par + separator;
+            previousMonth = month;
         }
-        if (period == Period::kWeek)
-            days = blank + "по " + std::to_string(calendar_.Cur().Day) + " " + MonthName(style, 2) +
-                   " " + yearOf() + " года" + StyleName() + par + separator + days;
-        doc += days;
-        doc += Trailer;
-        Publish(tab, doc);
-        Shown.ShownKey[tab] = first;
-        Shown.ShownStyle[tab] = style;
-        walk.RestoreNow();
-        // The movable dates are not part of the saved state: bring them back to today's year.
-        if (period == Period::kWeek && computedYear != calendar_.Cur().Year) RecomputeYear();
+        const CivilDate am = AnnoMundiDateOf(d);
+        const bool indiction = d == first || (am.month == 1 && am.day == 1);
+        doc += DayBlock(d, indiction ? IndictionLine(d) : std::string(), showYear);
+        doc += std::string(Navy) + par + separator;
     }
+    doc += Trailer;
+    Publish(tab, doc);
+    Shown.ShownKey[tab] = first;
+    Shown.ShownStyle[tab] = style;
+    panes->SetBusy(false);
 }
 
 }  // namespace veltrin

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reckoning/YearRange.h"
+
 namespace veltrin {
 
 // A decimal number with optional sign, fraction and exponent, blanks around it allowed.
@@ -33,16 +35,6 @@ int16_t ReadFontSize(std::string_view text);
 // The text a value is stored as.
 std::string BooleanText(bool value);
 std::string NumberText(double value);
-
-inline constexpr int16_t kDefaultMinYear = 1900;
-inline constexpr int16_t kDefaultMaxYear = 2100;
-inline constexpr int16_t kWidestMinYear = 325;
-inline constexpr int16_t kWidestMaxYear = 2325;
-
-struct YearRange {
-    int16_t minYear = kDefaultMinYear;
-    int16_t maxYear = kDefaultMaxYear;
-};
 
 // The stored bounds corrected so that the current year lies inside the range: a first year not
 // before the current one becomes 1900, a last year not after it 2100. A bound outside the widest

@@ -7,25 +7,28 @@
 #include <string>
 #include <string_view>
 
+#include "shell/SettingsKeys.h"
+
 class QSettings;
 
 namespace veltrin {
 
-class SettingsStore {
+class SettingsStore : public SettingsStorage {
   public:
     // The user's store.
     SettingsStore();
     // A store in the given file (INI format), for tests and tools.
     explicit SettingsStore(const QString& fileName);
-    ~SettingsStore();
+    ~SettingsStore() override;
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    // The stored text of `key`, or `fallback` when the key is absent.
-    std::string Get(std::string_view key, std::string_view fallback = {}) const;
-    void Save(std::string_view key, std::string_view value);
+    using SettingsStorage::Get;
+    using SettingsStorage::Save;
+    std::string Get(std::string_view key, std::string_view fallback) const override;
+    void Save(std::string_view key, std::string_view value) override;
     // Writes what was saved to the disk.
-    void Sync();
+    void Sync() override;
     QString FileName() const;
 
   private:

@@ -2,23 +2,56 @@
 
 namespace veltrin {
 
-YearRange ReadStartSettings(const SettingsStore& store, Settings& settings, int currentYear) {
-    settings.FirstWeekday = ReadFirstWeekday(store.Get("FirstWeekday", "7"));
-    settings.FontName = store.Get("FontName", "System");
-    if (settings.FontName.empty()) settings.FontName = "System";
-    settings.FontSize = ReadFontSize(store.Get("FontSize", "10"));
+YearRange ReadStartSettings(const SettingsStorage& store, Settings& settings, int currentYear) {
+    settings.FirstWeekday = ReadFirstWeekday(store.Get(key::FirstWeekday));
+    settings.FontName = store.Get(key::FontName);
+    if (settings.FontName.empty()) settings.FontName = key::FontName.fallback;
+    settings.FontSize = ReadFontSize(store.Get(key::FontSize));
     settings.FontBold = false;
     settings.FontItalic = false;
-    settings.ShowIndiction = ReadBoolean(store.Get("ShowIndiction", "False"), false);
-    settings.ShowAllStyles = ReadBoolean(store.Get("ShowAllStyles", "False"), false);
-    settings.LastDir = store.Get("LastDir", "");
-    const int16_t minYear = ReadYear(store.Get("MinYear", "1900"), kDefaultMinYear);
-    const int16_t maxYear = ReadYear(store.Get("MaxYear", "2100"), kDefaultMaxYear);
+    settings.ShowIndiction = ReadBoolean(store.Get(key::ShowIndiction), false);
+    settings.ShowAllStyles = ReadBoolean(store.Get(key::ShowAllStyles), false);
+    settings.LastDir = store.Get(key::LastDir);
+    const int16_t minYear = ReadYear(store.Get(key::MinYear), kDefaultMinYear);
+    const int16_t maxYear = ReadYear(store.Get(key::MaxYear), kDefaultMaxYear);
     return CorrectYearRange(minYear, maxYear, currentYear);
 }
 
-int16_t ReadStoredStyle(const SettingsStore& store) {
-    return ReadStyle(store.Get("Calendar", "2"));
+int16_t ReadStoredStyle(const SettingsStorage& store) {
+    return ReadStyle(store.Get(key::Calendar));
+}
+
+void SaveSettings(SettingsStorage& store, const Settings& settings, int style, YearRange range) {
+    store.Save(key::Calendar, std::to_string(style));
+    store.Save(key::FirstWeekday, std::to_string(settings.FirstWeekday));
+    store.Save(key::FontName, settings.FontName);
+    store.Save(key::FontSize, std::to_string(settings.FontSize));
+    store.Save(key::FontBold, BooleanText(settings.FontBold));
+    store.Save(key::FontItalic, BooleanText(settings.FontItalic));
+    store.Save(key::ShowIndiction, BooleanText(settings.ShowIndiction));
+    store.Save(key::ShowAllStyles, BooleanText(settings.ShowAllStyles));
+    store.Save(key::LastDir, settings.LastDir);
+    store.Save(key::MinYear, std::to_string(range.minYear));
+    store.Save(key::MaxYear, std::to_string(range.maxYear));
+}
+
+StoredPlacement ReadStoredPlacement(const SettingsStorage& store) {
+    StoredPlacement stored;
+    stored.state = store.Get(key::WindowState);
+    stored.height = store.Get(key::Height);
+    stored.width = store.Get(key::Width);
+    stored.left = store.Get(key::Left);
+    stored.top = store.Get(key::Top);
+    return stored;
+}
+
+void SavePlacement(SettingsStorage& store, int16_t state, const TwipsRect& normalGeometry) {
+    store.Save(key::WindowState, std::to_string(state));
+    if (state != kNormalWindow) return;
+    store.Save(key::Left, NumberText(normalGeometry.left));
+    store.Save(key::Top, NumberText(normalGeometry.top));
+    store.Save(key::Height, NumberText(normalGeometry.height));
+    store.Save(key::Width, NumberText(normalGeometry.width));
 }
 
 }  // namespace veltrin

@@ -13,11 +13,10 @@ std::filesystem::path MakeTempFileName(const QString& directory) {
     return std::filesystem::path(file.fileName().toStdString());
 }
 
-TempFileTable MakeTempFiles() {
+TempFileTable MakeTempFiles(const QString& directory) {
     TempFileTable files;
-    const QString directory = QDir::tempPath();
     for (auto& f : files)
-        f = MakeTempFileName(directory);
+        f = MakeTempFileName(directory.isEmpty() ? QDir::tempPath() : directory);
     return files;
 }
 

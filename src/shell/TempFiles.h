@@ -13,8 +13,8 @@ using TempFileTable = std::array<std::filesystem::path, 6>;
 // file cannot be made.
 std::filesystem::path MakeTempFileName(const QString& directory);
 
-// Six such files in the user's temporary directory.
-TempFileTable MakeTempFiles();
+// Six such files in `directory`, by default the user's temporary directory.
+TempFileTable MakeTempFiles(const QString& directory = {});
 
 // Removes the files; missing ones are passed over.
 void DeleteTempFiles(const TempFileTable& files);

@@ -30,7 +30,7 @@ TEST_F(Exit, MenuExitWhileMaximisedStoresMinimisedAndNoPlacement) {
     EXPECT_EQ(Stored("ShowAllStyles"), "False");
     EXPECT_EQ(Stored("MinYear"), "1900");
     EXPECT_EQ(Stored("MaxYear"), "2100");
-    for (const auto& f : temps)
+    for (const auto& f : parts->TempFiles())
         EXPECT_FALSE(std::filesystem::exists(f)) << f;
     // The next run opens a normal window.
     Open({14, 4, 2001});

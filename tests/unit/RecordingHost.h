@@ -1,5 +1,5 @@
 #pragma once
-// A stand-in for the window and the data bases that records what the reckoning asks of them.
+// A stand-in for the window that records what the reckoning asks of them.
 
 #include <string>
 #include <vector>
@@ -11,8 +11,6 @@ namespace veltrin::test {
 class RecordingHost : public CalendarHost {
   public:
     std::vector<std::string> calls;
-    void ResolveYearDates() override { calls.push_back("ResolveYearDates"); }
-    void MarkRedDays() override { calls.push_back("MarkRedDays"); }
     void SetWeeks() override { calls.push_back("SetWeeks"); }
     void SetYearsMonths() override { calls.push_back("SetYearsMonths"); }
     void SetGridCal() override { calls.push_back("SetGridCal"); }

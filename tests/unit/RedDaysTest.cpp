@@ -1,10 +1,10 @@
+// The red days of the month grid: a month file's "Red=1", or a red movable row on the day.
+
 #include <gtest/gtest.h>
 
-#include "reckoning/Calculate.h"
+#include "data/RedDays.h"
+#include "reckoning/Dates.h"
 #include "reckoning/DayNumbers.h"
-#include "reckoning/UserClick.h"
-#include "reports/CalendarSystem.h"
-#include "unit/RecordingHost.h"
 #include "unit/TempDataDir.h"
 
 namespace veltrin {
@@ -20,55 +20,42 @@ class RedDays : public ::testing::Test {
         dir.Write("SpecWeekDays.DAT",
                   "[1]\nabout=1\n[2]\nabout=2\n[3]\nabout=3\n[4]\nabout=Demetrius\nred=1\n[5]"
                   "\nabout=5\n[6]\nabout=6\n");
-        sys.LoadData(dir.path());
-        sys.window = &host;
+        bases.LoadAll(dir.path());
     }
-    void Month(int style, int month, int year) { GoToDate(sys.calendar, style, 1, month, year); }
-    std::vector<int> Red() const {
+    // The red days of a month of a style, by their number in the month.
+    std::vector<int> Red(int style, int month, int year) {
+        const int32_t first = ComputeDayNumber(style, 1, month, year);
+        const int32_t last = first + MonthLength(style, month, year) - 1;
+        const std::vector<bool> red = RedDaysBetween(bases, first, last);
+        EXPECT_EQ(red.size(), static_cast<size_t>(last - first + 1));
         std::vector<int> days;
-        for (size_t i = 0; i < sys.bases.RedDays.size(); ++i)
-            if (sys.bases.RedDays[i]) days.push_back(static_cast<int>(i) + 1);
+        for (size_t i = 0; i < red.size(); ++i)
+            if (red[i]) days.push_back(static_cast<int>(i) + 1);
         return days;
     }
     test::TempDataDir dir;
-    CalendarSystem sys;
-    test::RecordingHost host;
+    Bases bases;
 };
 
 TEST_F(RedDays, MonthFileMarksAreRedOnlyWithTheValueOne) {
-    Month(kJulian, 12, 2025);
-    EXPECT_EQ(sys.bases.RedDays.size(), 31u);
-    EXPECT_EQ(Red(), std::vector<int>{25});  // "yes" and an empty value are not 1
-    Month(kJulian, 1, 2025);
-    EXPECT_EQ(Red(), (std::vector<int>{1, 6}));
+    EXPECT_EQ(Red(kJulian, 12, 2025), std::vector<int>{25});  // "yes" and "" are not 1
+    EXPECT_EQ(Red(kJulian, 1, 2025), (std::vector<int>{1, 6}));
 }
 
 TEST_F(RedDays, GregorianDaysTakeTheMarkOfTheirJulianDate) {
-    Month(kGregorian, 1, 2026);
-    const int32_t before = sys.calendar.CurDayNum;
     // 7 January is Julian 25 December, 14 and 19 January are Julian 1 and 6 January.
-    EXPECT_EQ(Red(), (std::vector<int>{7, 14, 19}));
-    EXPECT_EQ(sys.calendar.CurDayNum, before);
-    EXPECT_EQ(sys.calendar.StyleDates[kJulian].Month, 12);  // the walk left the day as it was
+    EXPECT_EQ(Red(kGregorian, 1, 2026), (std::vector<int>{7, 14, 19}));
 }
 
 TEST_F(RedDays, RedMovableRowsAndTheAnnoMundiMonths) {
-    Month(kJulian, 4, 2025);  // Pascha 2025 is Julian 7 April
-    EXPECT_EQ(Red(), std::vector<int>{7});
-    // Anno Mundi month 2 is October; St Demetrius' Saturday is red, and nothing beeps.
-    Month(kAnnoMundi, 2, 7534);
-    const int32_t demetrius = sys.bases.SpecWd[3].DatePrev;
-    ASSERT_NE(demetrius, 0);
-    EXPECT_EQ(Red(),
-              std::vector<int>{static_cast<int>(demetrius - sys.calendar.Cur().MonthFirstDay + 1)});
-    host.calls.clear();
-    StepForward(sys.calendar, kMonthSelector);
-    StepBack(sys.calendar, kMonthSelector);
-    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "Beep"), 0);
-    // A row that does not occur marks nothing.
-    sys.bases.SpecWd[3].Date = sys.bases.SpecWd[3].DatePrev = 0;
-    ComputeMonthData(sys.calendar);
-    EXPECT_TRUE(Red().empty());
+    EXPECT_EQ(Red(kJulian, 4, 2025), std::vector<int>{7});  // Pascha 2025 is Julian 7 April
+    // Anno Mundi month 2 of 7534 is October 2025: St Demetrius' Saturday is red.
+    const std::vector<int> october = Red(kAnnoMundi, 2, 7534);
+    ASSERT_EQ(october.size(), 1u);
+    const int32_t saturday = ComputeDayNumber(kJulian, october[0], 10, 2025);
+    EXPECT_EQ(WeekdayOf(saturday), 6);
+    EXPECT_LT(october[0], 27);
+    EXPECT_GE(october[0], 15);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "shell/report/ReportCommand.h"
+#include "app/report/ReportCommand.h"
 #include "unit/ReportFixture.h"
 
 namespace veltrin {

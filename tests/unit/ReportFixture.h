@@ -64,11 +64,6 @@ class ReportTest : public ::testing::Test {
         sys.reports.panes = &panes;
         sys.calendar.today = [] { return CivilDate{15, 1, 2025}; };
     }
-    static int32_t PaschaOf(int year) {
-        Calendar c;
-        c.CurStyle = kJulian;
-        return ComputePascha(c, year);
-    }
     // Stands on a day of a style, as the user would reach it.
     void GoTo(int style, int day, int month, int year) {
         GoToDate(sys.calendar, style, day, month, year);

@@ -16,7 +16,7 @@ TEST(Tables, LoadingLoop) {
               "[2]\ndays=49\nred=\n[4]\ndays=1\n");
     Bases b;
     b.LoadRelocatable(dir / "Relocatable.DAT");
-    ASSERT_EQ(b.RelocCount(), 2);  // section 4 lies behind the gap
+    ASSERT_EQ(static_cast<int>(b.Reloc.size()), 2);  // section 4 lies behind the gap
     const MovableRow& r = b.Reloc[0];
     EXPECT_TRUE(r.Red);  // "0" is a value like any other: the flag is set
     EXPECT_EQ(r.Days, -7);
@@ -39,15 +39,15 @@ TEST(Tables, TitleFiles) {
     b.LoadWeekdays1(dir / "Weekdays1.DAT");
     b.LoadSpecWeekDays(dir / "SpecWeekDays.DAT");
     b.LoadWeekdays(dir / "missing.DAT");
-    ASSERT_EQ(b.Wd1Count(), 1);
+    ASSERT_EQ(static_cast<int>(b.Wd1.size()), 1);
     EXPECT_EQ(b.Wd1[0].Text, ", второй.");  // the last title wins
     EXPECT_EQ(b.Wd1[0].Day, 12);
     EXPECT_EQ(b.Wd1[0].Month, 7);
     EXPECT_EQ(b.Wd1[0].Weekday, -3);
     EXPECT_EQ(b.Wd1[0].Days, 0);
     EXPECT_TRUE(b.Wd1[0].Red);
-    EXPECT_EQ(b.SpecWdCount(), 2);  // rows without text still count
-    EXPECT_EQ(b.WdCount(), 0);
+    EXPECT_EQ(static_cast<int>(b.SpecWd.size()), 2);  // rows without text still count
+    EXPECT_EQ(static_cast<int>(b.Wd.size()), 0);
 }
 
 // Whatever the files hold, loading ends with tables, never a crash.
@@ -63,16 +63,15 @@ TEST(Tables, BrokenFiles) {
     dir.WriteBytes("SpecWeekDays.DAT", many);
     Bases b;
     b.LoadAll(dir.path());
-    EXPECT_EQ(b.Reloc1Count(), 0);
-    EXPECT_EQ(b.SpecialCount(), 0);
-    EXPECT_EQ(b.WdCount(), 1);
-    EXPECT_EQ(b.SpecWdCount(), 30000);
+    EXPECT_EQ(static_cast<int>(b.Reloc1.size()), 0);
+    EXPECT_EQ(static_cast<int>(b.Special.size()), 0);
+    EXPECT_EQ(static_cast<int>(b.Wd.size()), 1);
+    EXPECT_EQ(static_cast<int>(b.SpecWd.size()), 30000);
 
     Bases none;
     none.LoadAll(dir / "no such directory");
-    EXPECT_EQ(none.RelocCount() + none.Reloc1Count() + none.SpecialCount() + none.WdCount() +
-                  none.Wd1Count() + none.SpecWdCount(),
-              0);
+    EXPECT_TRUE(none.Reloc.empty() && none.Reloc1.empty() && none.Special.empty() &&
+                none.Wd.empty() && none.Wd1.empty() && none.SpecWd.empty());
 }
 
 }  // namespace

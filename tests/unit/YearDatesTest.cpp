@@ -5,8 +5,7 @@
 #include "data/YearDates.h"
 #include "reckoning/Calculate.h"
 #include "reckoning/DayNumbers.h"
-#include "reckoning/StyleConversions.h"
-#include "reports/CalendarSystem.h"
+#include "reckoning/Paschalion.h"
 #include "unit/TempDataDir.h"
 
 namespace veltrin {
@@ -27,17 +26,17 @@ class YearDates : public ::testing::Test {
     void Load(int specialRows = 64, int specWdRows = 7) {
         dir.Write("Special.DAT", Rows(specialRows));
         dir.Write("SpecWeekDays.DAT", Rows(specWdRows));
-        sys.LoadData(dir.path());
-        sys.SetRange(325, 2325);
+        bases.LoadAll(dir.path());
     }
-    // Stands on 1 June of a Julian year: the fields describe that year and the year before.
-    void Year(int year) { GoToDate(sys.calendar, kJulian, 1, 6, year); }
-    int32_t P() const { return sys.calendar.Pascha.PaschaDay; }
-    int32_t J(int d, int m) const {
-        return ComputeDayNumber(kJulian, d, m, sys.calendar.Pascha.PaschaYear);
+    // The dates of the rows in a Julian year.
+    void Year(int year) {
+        year_ = year;
+        dates = ResolveYearDates(bases, year);
     }
-    int32_t Special(int row) const { return sys.bases.Special[row - 1].Date; }
-    int32_t SpecWd(int row) const { return sys.bases.SpecWd[row - 1].Date; }
+    int32_t P() const { return PaschaOf(year_); }
+    int32_t J(int d, int m) const { return ComputeDayNumber(kJulian, d, m, year_); }
+    int32_t Special(int row) const { return dates.dates[kSpecialTable][row - 1]; }
+    int32_t SpecWd(int row) const { return dates.dates[kSpecWdTable][row - 1]; }
     // The first year of the range in which `condition` holds; the test fails when there is none.
     int FindYear(const std::function<bool()>& condition) {
         for (int y = 326; y <= 2325; ++y) {
@@ -48,7 +47,9 @@ class YearDates : public ::testing::Test {
         return 0;
     }
     TempDataDir dir;
-    CalendarSystem sys;
+    Bases bases;
+    veltrin::YearDates dates;
+    int year_ = 0;
 };
 
 TEST_F(YearDates, ShiftToWeekday) {
@@ -70,19 +71,24 @@ TEST_F(YearDates, DataDrivenRows) {
     dir.Write("Weekdays.DAT", "[1]\ndays=-70\n");
     Load();
     Year(2026);
-    const auto& reloc = sys.bases.Reloc;
-    EXPECT_EQ(reloc[0].Date, P() - 7);
-    EXPECT_EQ(reloc[1].Date, P() + 49);
-    EXPECT_EQ(reloc[2].Date, P());
-    EXPECT_EQ(sys.bases.Wd[0].Date, P() - 70);
-    const auto& near = sys.bases.Reloc1;
+    const auto& reloc = dates.dates[kRelocTable];
+    EXPECT_EQ(reloc[0], P() - 7);
+    EXPECT_EQ(reloc[1], P() + 49);
+    EXPECT_EQ(reloc[2], P());
+    EXPECT_EQ(dates.dates[kWdTable][0], P() - 70);
+    const auto& near = dates.dates[kReloc1Table];
     ASSERT_EQ(WeekdayOf(J(13, 7)), 7);  // 13 July 2026 (Julian) is a Sunday
-    EXPECT_EQ(near[0].Date, J(13, 7));
-    EXPECT_EQ(near[1].Date, J(20, 7));  // an anchor on a Sunday moves a full week
-    // Last year's row anchored in late December falls in the first days of this year.
-    EXPECT_EQ(WeekdayOf(near[2].DatePrev), 7);
-    EXPECT_GT(near[2].DatePrev, ComputeDayNumber(kJulian, 28, 12, 2025));
-    EXPECT_GE(near[2].DatePrev, ComputeDayNumber(kGregorian, 1, 1, 2026));
+    EXPECT_EQ(near[0], J(13, 7));
+    EXPECT_EQ(near[1], J(20, 7));  // an anchor on a Sunday moves a full week
+    // Last year's row anchored in late December falls in the first days of this year, and the
+    // day asks the year before for it.
+    const int32_t lastYears = ResolveYearDates(bases, 2025).dates[kReloc1Table][2];
+    EXPECT_EQ(WeekdayOf(lastYears), 7);
+    EXPECT_GE(lastYears, ComputeDayNumber(kGregorian, 1, 1, 2026));
+    bool found = false;
+    for (const DatedRow& r : bases.RowsOn(lastYears))
+        found = found || (r.table == kReloc1Table && r.row == 2);
+    EXPECT_TRUE(found);
 }
 
 TEST_F(YearDates, SundayAfterNativity) {
@@ -232,18 +238,14 @@ TEST_F(YearDates, ShortTablesStopQuietly) {
     Year(2025);
     EXPECT_EQ(Special(19), ComputeDayNumber(kGregorian, 9, 5, 2025));
     EXPECT_NE(Special(20), 0);
-    EXPECT_NE(sys.bases.Special[19].DatePrev, 0);  // last year's fields too
     // Without the Great Canon row the Forty Martyrs never move for it.
     FindYear([&] { return J(9, 3) == P() - 17; });
     EXPECT_EQ(Special(13), J(9, 3));
 
-    TempDataDir other;
-    other.Write("Special.DAT", Rows(2));
-    CalendarSystem small;
-    small.LoadData(other.path());
-    small.Start(kJulian);
-    EXPECT_NE(small.bases.Special[0].Date, 0);
-    EXPECT_EQ(small.bases.Special[1].Date, 0);  // row 3 is addressed first and is missing
+    Load(2);
+    Year(2025);
+    EXPECT_NE(Special(1), 0);
+    EXPECT_EQ(Special(2), 0);  // row 3 is addressed first and is missing
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "shell/report/ReportCommand.h"
+#include "app/report/ReportCommand.h"
 
 #include <charconv>
 #include <fstream>
@@ -186,11 +186,8 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     Calendar& c = sys.calendar;
     const CivilDate date = o.date ? *o.date : [&] {
         // Today in the chosen style.
-        Calendar probe;
         const CivilDate t = SystemToday();
-        SetWalkDay(probe, ComputeDayNumber(kGregorian, t.day, t.month, t.year));
-        const StyleDate& r = probe.StyleDates[o.style];
-        return CivilDate{r.Day, r.Month, r.Year};
+        return DateOf(o.style, ComputeDayNumber(kGregorian, t.day, t.month, t.year));
     }();
     const StyleDate& r = c.StyleDates[o.style];
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.year < 1 || date.year > 9999) {

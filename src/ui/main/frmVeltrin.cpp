@@ -13,9 +13,8 @@
 #include "data/BaseFiles.h"
 #include "reckoning/UserClick.h"
 #include "reports/CalendarSystem.h"
+#include "shell/SettingsKeys.h"
 #include "shell/SettingsRules.h"
-#include "shell/SettingsStore.h"
-#include "shell/StartTables.h"
 #include "ui/main/CellGrid.h"
 #include "ui/main/ReportTabs.h"
 #include "ui/main/RtfPane.h"
@@ -24,7 +23,7 @@
 
 namespace veltrin::ui {
 
-frmVeltrin::frmVeltrin(CalendarSystem& system, SettingsStore& store, const TempFileTable& tempFiles,
+frmVeltrin::frmVeltrin(CalendarSystem& system, SettingsStorage& store, const TempFileTable& tempFiles,
                        std::function<void()> end)
     : sys_(system), store_(store), tempFiles_(tempFiles), end_(std::move(end)) {
     setWindowTitle("Велтринский календарь");

@@ -16,13 +16,14 @@
 #include "ui/main/MainMenu.h"
 #include "ui/main/Prompts.h"
 #include "ui/main/Twips.h"
+#include "ui/model/MonthPage.h"
 
 class QFrame;
 class QPushButton;
 
 namespace veltrin {
 class CalendarSystem;
-class SettingsStore;
+class SettingsStorage;
 }  // namespace veltrin
 
 namespace veltrin::ui {
@@ -44,7 +45,7 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
   public:
     // `end` finishes the process once the exit sequence is through; the settings have been
     // written to the disk by then.
-    frmVeltrin(CalendarSystem& system, SettingsStore& store, const TempFileTable& tempFiles,
+    frmVeltrin(CalendarSystem& system, SettingsStorage& store, const TempFileTable& tempFiles,
                std::function<void()> end);
     ~frmVeltrin() override;
 
@@ -137,11 +138,9 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     // The program's own folder: the help pages are beside the program.
     QString ProgramDir;
 
+    // The page the month grid shows.
+    const MonthPage& Page() const { return page_; }
     // Window state shared by the month grid and the selectors.
-    int16_t SundayPos = 7;
-    int16_t SelRow = 0, SelCol = 0;
-    QColor SelBackColor, SelForeColor;
-    bool SelBold = false;
     int16_t PrevListIndex = 0;
     bool SelectorLock = false;
 
@@ -155,6 +154,9 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     void ConnectCommands();
     void ApplyPlacement();
     void SetupGrids();
+    void PaintMonthPage();
+    // The week and weekday selectors and the dates grid for the current day.
+    void SetDaySelectors();
     QColor Role(int role) const;
     // Moves selector i while the selectors are locked; keeps PrevListIndex in step when the
     // selector has the focus.
@@ -163,7 +165,7 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     void End();
 
     CalendarSystem& sys_;
-    SettingsStore& store_;
+    SettingsStorage& store_;
     TempFileTable tempFiles_;
     std::function<void()> end_;
     Twips tw_;
@@ -175,6 +177,7 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     frmFind* find_ = nullptr;
     QPointer<frmRange> range_;
     QPointer<frmAbout> about_;
+    MonthPage page_;
 };
 
 }  // namespace veltrin::ui

@@ -4,45 +4,19 @@
 #include <QCloseEvent>
 
 #include "reports/CalendarSystem.h"
-#include "shell/SettingsRules.h"
-#include "shell/SettingsStore.h"
+#include "shell/StartSettings.h"
 #include "ui/main/frmVeltrin.h"
 
 namespace veltrin::ui {
 
-namespace {
-std::string Decimal(int value) {
-    return std::to_string(value);
-}
-}  // namespace
-
 void frmVeltrin::GoToExit() {
     if (ended_) return;
-    const Settings& settings = sys_.settings;
     const Calendar& c = sys_.calendar;
-    store_.Save("Calendar", Decimal(c.CurStyle));
-    store_.Save("FirstWeekday", Decimal(settings.FirstWeekday));
-
-    const int state = isMinimized()   ? kMinimisedWindow
-                      : isMaximized() ? kMaximisedWindow
-                                      : kNormalWindow;
-    store_.Save("WindowState", Decimal(state));
-    if (state == kNormalWindow) {
-        store_.Save("Left", NumberText(tw_.FromX(x())));
-        store_.Save("Top", NumberText(tw_.FromY(y())));
-        store_.Save("Height", NumberText(HeightTw()));
-        store_.Save("Width", NumberText(WidthTw()));
-    }
-
-    store_.Save("FontName", settings.FontName);
-    store_.Save("FontSize", Decimal(settings.FontSize));
-    store_.Save("FontBold", BooleanText(settings.FontBold));
-    store_.Save("FontItalic", BooleanText(settings.FontItalic));
-    store_.Save("ShowIndiction", BooleanText(settings.ShowIndiction));
-    store_.Save("ShowAllStyles", BooleanText(settings.ShowAllStyles));
-    store_.Save("LastDir", settings.LastDir);
-    store_.Save("MinYear", Decimal(c.MinYear[kJulian]));
-    store_.Save("MaxYear", Decimal(c.MaxYear[kJulian]));
+    SaveSettings(store_, sys_.settings, c.CurStyle, c.Range());
+    const int16_t state = isMinimized()   ? kMinimisedWindow
+                          : isMaximized() ? kMaximisedWindow
+                                          : kNormalWindow;
+    SavePlacement(store_, state, {tw_.FromX(x()), tw_.FromY(y()), WidthTw(), HeightTw()});
 
     DeleteTempFiles(tempFiles_);
     if (!isMinimized()) setWindowState(windowState() | Qt::WindowMinimized);

@@ -4,8 +4,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-#include "shell/SettingsRules.h"
-#include "shell/SettingsStore.h"
+#include "shell/StartSettings.h"
 #include "ui/main/ReportTabs.h"
 #include "ui/main/RtfPane.h"
 #include "ui/main/Selector.h"
@@ -35,12 +34,7 @@ void frmVeltrin::SetHeightTw(double twips) {
 }
 
 void frmVeltrin::ApplyPlacement() {
-    StoredPlacement stored;
-    stored.state = store_.Get("WindowState");
-    stored.height = store_.Get("Height");
-    stored.width = store_.Get("Width");
-    stored.left = store_.Get("Left");
-    stored.top = store_.Get("Top");
+    const StoredPlacement stored = ReadStoredPlacement(store_);
     TwipsRect primary;
     std::vector<TwipsRect> screens;
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -7,7 +7,7 @@
 #include "reckoning/Paschalion.h"
 #include "reckoning/UserClick.h"
 #include "reports/CalendarSystem.h"
-#include "shell/StartTables.h"
+#include "reckoning/Names.h"
 #include "ui/main/CellGrid.h"
 #include "ui/main/Selector.h"
 #include "ui/main/frmVeltrin.h"
@@ -37,9 +37,9 @@ void frmVeltrin::SetYearsMonths() {
         const QSignalBlocker quietMonths(months);
         months->clear();
         for (int m = 1; m <= 12; ++m) {
-            const int civil = s == kAnnoMundi ? (m + 7) % 12 + 1 : m;
-            months->addItem(
-                QString("(%1) %2").arg(m).arg(QString::fromUtf8(MonthNames[civil - 1].data())));
+            const int civil = CivilMonth(s, m);
+            months->addItem(QString("(%1) %2").arg(m).arg(
+                QString::fromUtf8(CivilMonthName(civil, kNominative).data())));
         }
     }
     SetBusy(false);
@@ -56,7 +56,7 @@ void frmVeltrin::SetWeeks() {
         const int count = c.Pascha.PaschaWeek + 6 + c.Pascha.YearEndPentWeek;
         QStringList list;
         for (int w = 1; w <= count; ++w)
-            list << QString::fromStdString(WeekName(c, w));
+            list << QString::fromStdString(WeekName(c.Pascha, w));
         weeks->addItems(list);
     }
     SetBusy(false);
@@ -69,7 +69,7 @@ void frmVeltrin::SetDatesCal() {
         MSFlexGrid2->At(s - 1, 1).text =
             QString("%1 %2 %3 ")
                 .arg(r.Day)
-                .arg(QString::fromStdString(sys_.reports.MonthName(s, 2)))
+                .arg(QString::fromStdString(Reports::MonthName(s, r.Month, kGenitive)))
                 .arg(r.Year);
     }
     MSFlexGrid2->ResumePainting();
