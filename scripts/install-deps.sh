@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu fonts-liberation
   xvfb xauth imagemagick x11-utils poppler-utils
+  qt6-translations-l10n
+  lintian appstream desktop-file-utils man-db
 )
 
 missing=()
