@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu fonts-liberation
   xvfb xauth imagemagick x11-utils poppler-utils
   qt6-translations-l10n
-  lintian appstream desktop-file-utils man-db
+  lintian appstream desktop-file-utils man-db bash-completion
 )
 
 missing=()
