@@ -5,7 +5,7 @@
 #   <prefix>/share/man/ru/man1/       veltrin.1.gz, veltrin-report.1.gz (Russian, the main pages)
 #   <prefix>/share/bash-completion/completions/veltrin-report
 #   <prefix>/share/metainfo/          io.github.veltrin_calendar.Veltrin.metainfo.xml
-#   <prefix>/share/doc/veltrin/       copyright (machine-readable), changelog.gz
+#   <prefix>/share/doc/veltrin/       copyright (machine-readable), changelog.gz, CREDITS.md
 #
 # The compressed files are made at build time with gzip -9n, so the package is reproducible.
 
@@ -69,7 +69,9 @@ foreach(page ${VELTRIN_MAN_PAGES})
 endforeach()
 install(FILES ${VELTRIN_PACKAGING_DIR}/bash-completion/veltrin-report
         DESTINATION share/bash-completion/completions)
+# CREDITS.md goes along, as the copyright file refers to it.
 install(FILES ${VELTRIN_PACKAGING_OUT}/copyright ${VELTRIN_PACKAGING_OUT}/changelog.gz
+              ${CMAKE_SOURCE_DIR}/CREDITS.md
         DESTINATION share/doc/veltrin)
 
 # The metainfo describes the window, so it comes with the window only. Its installed name is the
