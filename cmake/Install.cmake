@@ -7,7 +7,8 @@
 #   <prefix>/share/applications/     veltrin.desktop
 #   <prefix>/share/icons/hicolor/    <size>/apps/veltrin.png
 #
-# The Calendar/ files are installed by calendar/CMakeLists.txt into the same directory.
+# The Calendar/ files are installed by calendar/CMakeLists.txt into the same directory; the manual
+# pages, completion, metainfo, copyright and changelog by cmake/InstallDocs.cmake.
 
 set(VELTRIN_APP_DIR lib/veltrin)
 
@@ -41,6 +42,8 @@ if(TARGET veltrin)
             RENAME veltrin.png)
   endforeach()
 endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/InstallDocs.cmake)
 
 # A check of the installed tree: it is installed into a scratch prefix and the report command is
 # started there through its launcher, from another working directory.

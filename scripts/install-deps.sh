@@ -10,8 +10,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # the window's fonts and Qt's own Russian dialogs
   fonts-dejavu fonts-liberation qt6-translations-l10n
-  # the tests: printing to PDF read back, a real display with a window manager
+  # the tests: printing to PDF read back, a real display with a window manager, the package and
+  # its metadata checked as a distribution checks them
   poppler-utils xvfb xauth openbox
+  lintian appstream desktop-file-utils man-db bash-completion
 )
 
 if [ "${1:-}" = fuzz ]; then
