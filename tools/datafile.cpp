@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "data/Cp1251.h"
+#include "data/Markup.h"
+#include "reports/ReportFormat.h"
 
 namespace {
 
@@ -58,15 +60,6 @@ int EncodeFile(const std::string& source, const std::string& target) {
     return WriteFile(target, bytes) ? 0 : 1;
 }
 
-std::string RtfEscape(const std::string& text) {
-    std::string out;
-    for (const char ch : text) {
-        if (ch == '\\' || ch == '{' || ch == '}') out.push_back('\\');
-        out.push_back(ch);
-    }
-    return out;
-}
-
 // Sorting key: lower case, with ё taken as е as a dictionary does.
 std::string SortKey(const std::string& word) {
     std::string key = veltrin::LowerText(word);
@@ -97,29 +90,28 @@ int MakeAbbreviations(const std::string& target, const std::vector<std::string>&
             entries[SortKey(abbr) + "\t" + abbr] = {abbr, line.substr(tab + 1)};
         }
     }
-    const std::string blankMark = "\\f1    \\f0  ";
-    std::string rtf =
-        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 "
-        "Arial;}{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n"
-        "{\\colortbl ;\\red0\\green0\\blue128;\\red255\\green0\\blue0;}\r\n"
-        "\\viewkind4\\uc1\\pard\\f0\\fs20\r\n\\cf1 \\par\r\n";
-    rtf += blankMark + "\\cf2 Знаки служб\\cf1 \\par\r\n\\par\r\n";
-    const std::pair<const char*, const char*> signs[] = {
-        {"\\f1 (+)\\f0  ", "великий праздник: двунадесятый или великий, со всенощным бдением"},
-        {"\\f1  +)\\f0  ", "средний праздник со всенощным бдением"},
-        {"\\f1  + \\f0  ", "средний праздник с полиелеем"},
-        {"\\f1  c \\f0  ", "малый праздник с великим славословием"},
-        {"\\f1  ш \\f0  ",
+    using veltrin::BlankMark, veltrin::ParagraphEnd;
+    const std::string blank(BlankMark), par(ParagraphEnd);
+    std::string rtf = veltrin::ReportHeader("Arial", 10) + std::string(veltrin::Navy) + par;
+    rtf += blank + std::string(veltrin::Red) + "Знаки служб" + std::string(veltrin::Navy) + par + par;
+    const std::pair<veltrin::Sign, const char*> signs[] = {
+        {veltrin::kGreatFeastSign,
+         "великий праздник: двунадесятый или великий, со всенощным бдением"},
+        {veltrin::kVigilSign, "средний праздник со всенощным бдением"},
+        {veltrin::kPolyeleosSign, "средний праздник с полиелеем"},
+        {veltrin::kGreatDoxologySign, "малый праздник с великим славословием"},
+        {veltrin::kSixStichSign,
          "малый праздник с шестеричной службой (шесть стихир на «Господи, воззвах»)"},
-        {"\\f1  · \\f0  ", "память без особого знака"},
+        {veltrin::kNoSign, "память без особого знака"},
     };
     for (const auto& [sign, meaning] : signs)
-        rtf += std::string(sign) + meaning + "\\par\r\n";
-    rtf += "\\par\r\n" + blankMark + "\\cf2 Сокращения\\cf1 \\par\r\n\\par\r\n";
+        rtf += std::string(veltrin::SignFragment(sign)) + meaning + par;
+    rtf += par + blank + std::string(veltrin::Red) + "Сокращения" + std::string(veltrin::Navy) +
+           par + par;
     for (const auto& [key, entry] : entries)
-        rtf += blankMark + RtfEscape(entry.first) + " \\endash  " + RtfEscape(entry.second) +
-               "\\par\r\n";
-    rtf += "\\par\r\n}";
+        rtf += blank + veltrin::EscapeRtfText(entry.first) + " \\endash  " +
+               veltrin::EscapeRtfText(entry.second) + par;
+    rtf += std::string(veltrin::Trailer);
 
     std::string bytes;
     if (!Encode(target, rtf, bytes)) return 1;

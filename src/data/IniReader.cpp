@@ -70,11 +70,24 @@ const IniReader::ParsedFile& IniReader::Parse(const fs::path& file) {
     auto found = files_.find(file);
     if (found != files_.end() && found->second.modified == modified && found->second.size == size)
         return found->second;
+    // A file too large to hold is read as one that cannot be read.
+    if (size > kLargestFile) {
+        files_.erase(file);
+        return kEmpty;
+    }
+    try {
+        return files_[file] = ParseBytes(ReadWholeFile(file), modified, size);
+    } catch (const std::bad_alloc&) {
+        files_.erase(file);
+        return kEmpty;
+    }
+}
 
+IniReader::ParsedFile IniReader::ParseBytes(const std::string& bytes,
+                                            fs::file_time_type modified, uintmax_t size) {
     ParsedFile parsed;
     parsed.modified = modified;
     parsed.size = size;
-    const std::string bytes = ReadWholeFile(file);
     std::vector<std::string>* current = nullptr;
     size_t pos = 0;
     while (pos < bytes.size()) {
@@ -95,7 +108,7 @@ const IniReader::ParsedFile& IniReader::Parse(const fs::path& file) {
         }
         if (current) current->push_back(DecodeCp1251(line));
     }
-    return files_[file] = std::move(parsed);
+    return parsed;
 }
 
 const std::vector<std::string>& IniReader::SectionLines(std::string_view section,
@@ -168,7 +181,9 @@ int16_t ReadNumber(std::string_view value) {
     std::string_view number = value.substr(0, i);
     if (number.front() == '+') number.remove_prefix(1);
     double parsed = 0;
-    std::from_chars(number.data(), number.data() + number.size(), parsed);
+    if (std::from_chars(number.data(), number.data() + number.size(), parsed).ec ==
+        std::errc::result_out_of_range)
+        parsed = number.front() == '-' ? -HUGE_VAL : HUGE_VAL;  // beyond a double: at the bound
     parsed =
         std::nearbyint(parsed);  // the default rounding mode takes halves to the even neighbour
     constexpr double kMin = std::numeric_limits<int16_t>::min();

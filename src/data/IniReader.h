@@ -26,6 +26,9 @@ class IniReader {
     const std::vector<std::string>& SectionLines(std::string_view section,
                                                  const std::filesystem::path& file);
 
+    // The largest file read; a larger one is taken as unreadable.
+    static constexpr uintmax_t kLargestFile = uintmax_t{256} << 20;
+
   private:
     struct ParsedFile {
         std::filesystem::file_time_type modified;
@@ -34,6 +37,8 @@ class IniReader {
         std::map<std::string, std::vector<std::string>, std::less<>> sections;
     };
     const ParsedFile& Parse(const std::filesystem::path& file);
+    static ParsedFile ParseBytes(const std::string& bytes, std::filesystem::file_time_type modified,
+                                 uintmax_t size);
 
     // Files are parsed once and read again only when they change on disk.
     std::map<std::filesystem::path, ParsedFile> files_;

@@ -6,18 +6,25 @@
 namespace veltrin {
 
 namespace {
-constexpr int kCommonYear = 365;
-constexpr int kLeapYear = 366;
-// September is month 9 of the civil year and month 1 of the Anno Mundi year.
-constexpr int kMonthsBeforeSeptember = 8;
-constexpr int kMonthsFromSeptember = 4;
+// Puts a date into the record of a style, with the lengths of its year.
+void Store(Calendar& c, int style, const CivilDate& d) {
+    StyleDate& r = c.StyleDates[style];
+    r.Year = static_cast<int16_t>(d.year);
+    r.Month = static_cast<int16_t>(d.month);
+    r.Day = static_cast<int16_t>(d.day);
+    SetMonthDays(c, style);
+}
+
+int32_t DayNumberOf(const Calendar& c, int style) {
+    const StyleDate& r = c.StyleDates[style];
+    return ComputeDayNumber(style, r.Day, r.Month, r.Year);
+}
 }  // namespace
 
 void SetMonthDays(Calendar& c, int style) {
     StyleDate& r = c.StyleDates[style];
-    const bool leap = IsLeapYear(style, r.Year);
-    r.MonthDays[r.FebIndex] = leap ? 29 : 28;
-    r.YearDays = leap ? kLeapYear : kCommonYear;
+    r.MonthDays[r.FebIndex] = static_cast<int16_t>(MonthLength(style, r.FebIndex, r.Year));
+    r.YearDays = static_cast<int16_t>(YearLength(style, r.Year));
 }
 
 void SplitDayOfYear(Calendar& c, int style) {
@@ -38,50 +45,19 @@ int32_t ComputeYearStart(const Calendar& c, int style, int32_t dayNumber, int mo
 }
 
 void DayNumToJulian(Calendar& c) {
-    StyleDate& r = c.StyleDates[kJulian];
-    const CivilDate j = JulianDateOf(c.CurDayNum);
-    r.Year = static_cast<int16_t>(j.year);
-    r.Month = static_cast<int16_t>(j.month);
-    r.Day = static_cast<int16_t>(j.day);
-    SetMonthDays(c, kJulian);
+    Store(c, kJulian, JulianDateOf(c.CurDayNum));
 }
 
 void JulianToAnnoMundi(Calendar& c) {
-    const StyleDate& j = c.StyleDates[kJulian];
-    StyleDate& am = c.StyleDates[kAnnoMundi];
-    if (j.Month > kMonthsBeforeSeptember) {
-        am.Year = static_cast<int16_t>(j.Year + kAnnoMundiOffset + 1);
-        am.Month = static_cast<int16_t>(j.Month - kMonthsBeforeSeptember);
-    } else {
-        am.Year = static_cast<int16_t>(j.Year + kAnnoMundiOffset);
-        am.Month = static_cast<int16_t>(j.Month + kMonthsFromSeptember);
-    }
-    am.Day = j.Day;
-    SetMonthDays(c, kAnnoMundi);
+    Store(c, kAnnoMundi, AnnoMundiDateOf(DayNumberOf(c, kJulian)));
 }
 
 void AnnoMundiToJulian(Calendar& c) {
-    const StyleDate& am = c.StyleDates[kAnnoMundi];
-    StyleDate& j = c.StyleDates[kJulian];
-    if (am.Month > kMonthsFromSeptember) {
-        j.Year = static_cast<int16_t>(am.Year - kAnnoMundiOffset);
-        j.Month = static_cast<int16_t>(am.Month - kMonthsFromSeptember);
-    } else {
-        j.Year = static_cast<int16_t>(am.Year - kAnnoMundiOffset - 1);
-        j.Month = static_cast<int16_t>(am.Month + kMonthsBeforeSeptember);
-    }
-    j.Day = am.Day;
-    SetMonthDays(c, kJulian);
+    Store(c, kJulian, JulianDateOf(DayNumberOf(c, kAnnoMundi)));
 }
 
 void JulianToGregorian(Calendar& c) {
-    const StyleDate& j = c.StyleDates[kJulian];
-    StyleDate& g = c.StyleDates[kGregorian];
-    const CivilDate d = GregorianDateOf(ComputeDayNumber(kJulian, j.Day, j.Month, j.Year));
-    g.Year = static_cast<int16_t>(d.year);
-    SetMonthDays(c, kGregorian);
-    g.Month = static_cast<int16_t>(d.month);
-    g.Day = static_cast<int16_t>(d.day);
+    Store(c, kGregorian, GregorianDateOf(DayNumberOf(c, kJulian)));
 }
 
 void SetDayFromNumber(Calendar& c, int32_t dayNumber) {

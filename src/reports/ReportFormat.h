@@ -17,6 +17,9 @@ inline const std::string SeparatorLine(99, '.');
 // Font 0 is the user's face, font 1 the fixed-pitch face of the signs; colour 1 navy, 2 red.
 std::string ReportHeader(std::string_view fontName, int fontSize);
 
+// A face name as it may stand in the font table.
+std::string RtfFontName(std::string_view face);
+
 // A text the user typed, made safe to stand in a document.
 std::string EscapeRtfText(std::string_view text);
 

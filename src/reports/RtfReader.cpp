@@ -346,6 +346,10 @@ class Parser {
 
     void Text(char32_t cp) {
         GroupState& st = State();
+        if (st.destination == Destination::kFontTable) {
+            if (fontOpen_) AppendUtf8(pendingFont_.name, cp);  // an escaped or \u character
+            return;
+        }
         if (st.destination != Destination::kText) return;
         auto& runs = paragraph_.runs;
         const FormatKey key{st.font, st.halfPoints, st.color, st.bold, st.italic, st.underline};

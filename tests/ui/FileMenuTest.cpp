@@ -89,11 +89,19 @@ TEST_F(FileMenu, SaveAsRtfAndAsText) {
     EXPECT_FALSE(text.contains("{\\rtf"));
     EXPECT_EQ(sys->settings.LastDir, (dir.path() + "/sub/").toStdString());
 
-    // A file that cannot be written, and a cancelled dialog, change nothing.
+    // A file that cannot be written is reported, and changes nothing; a cancelled dialog is quiet.
+    EXPECT_TRUE(messages.empty());
     saveAnswer = ui::SaveChoice{dir.filePath("missing/day.rtf"), 1};
     window->menu.mnuSaveAS->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("Файл не записан: " + dir.filePath("missing/day.rtf")));
+    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+    saveAnswer = ui::SaveChoice{dir.path(), 2};  // a folder of that name
+    window->menu.mnuSaveAS->trigger();
+    EXPECT_EQ(messages.size(), 2u);
     saveAnswer.reset();
     window->menu.mnuSaveAS->trigger();
+    EXPECT_EQ(messages.size(), 2u);
     EXPECT_EQ(sys->settings.LastDir, (dir.path() + "/sub/").toStdString());
 
     // The folder is kept at exit.

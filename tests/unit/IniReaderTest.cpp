@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "data/BaseFiles.h"
 #include "data/Cp1251.h"
 #include "data/IniReader.h"
@@ -77,9 +79,29 @@ TEST(IniReader, Numbers) {
     EXPECT_EQ(ReadNumber(""), 0);
     EXPECT_EQ(ReadNumber("99999999999999999999"), 32767);
     EXPECT_EQ(ReadNumber("-40000"), -32768);
+    // Beyond what a double holds: still at the bound, never 0 (which is Pascha for "days").
+    EXPECT_EQ(ReadNumber(std::string(400, '9')), 32767);
+    EXPECT_EQ(ReadNumber("-" + std::string(309, '1') + "x"), -32768);
+}
+
+// A file too large to hold is read as an unreadable one: no sections, no crash.
+TEST(IniReader, FileTooLargeToRead) {
+    test::TempDataDir dir;
+    {
+        std::ofstream huge(dir / "Relocatable.DAT", std::ios::binary);
+        huge << "[1]\ndays=1\n";
+        huge.seekp(static_cast<std::streamoff>(IniReader::kLargestFile) + 1);  // sparse
+        huge << "\n";
+    }
+    IniReader ini;
+    EXPECT_TRUE(ini.SectionLines("1", dir / "Relocatable.DAT").empty());
 }
 
 TEST(Markup, Signs) {
+    EXPECT_EQ(SignOf("{2}x"), kVigilSign);
+    EXPECT_EQ(SignOf("{4}x"), kNoSign);
+    EXPECT_EQ(HigherSign(kSixStichSign, kPolyeleosSign), kPolyeleosSign);
+    EXPECT_EQ(HigherSign(kNoSign, kSixStichSign), kSixStichSign);
     EXPECT_EQ(MarkupItem("{1}   Слово."), "\\f1 (+)\\f0  Слово.");
     EXPECT_EQ(MarkupItem("{2}Бдение."), "\\f1  +)\\f0  Бдение.");
     EXPECT_EQ(MarkupItem("{3}x"), "\\f1  + \\f0  x");

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <iostream>
 #include <sstream>
 
 #include "app/report/ReportCommand.h"
@@ -72,6 +76,8 @@ TEST_F(Command, BadRequests) {
         {"--format", "pdf"},
         {"--unknown"},
         {"--data"},
+        {"--search", "Серафим"},  // only the Selection searches
+        {"--view", "week", "--search", "Серафим"},
     };
     for (const auto& args : bad) {
         const auto file = dir / "never.txt";
@@ -88,6 +94,55 @@ TEST_F(Command, BadRequests) {
     EXPECT_EQ(Run({"--date", "2024-2-29", "--style", "2"}), 0);
     EXPECT_EQ(Run({"--date", "1900-2-29", "--style", "2"}), 0);  // a Julian leap day
     EXPECT_EQ(Run({"--date", "1900-2-29", "--style", "3"}), 2);
+}
+
+TEST_F(Command, MessagesNameTheFault) {
+    EXPECT_EQ(Run({"--frobnicate"}), 2);
+    EXPECT_EQ(err.str(), "veltrin-report: неизвестный параметр: --frobnicate\n");
+    EXPECT_EQ(Run({"--date"}), 2);
+    EXPECT_EQ(err.str(), "veltrin-report: параметру --date нужно значение\n");
+    // A data directory that is not there, or holds no calendar, is a mistake, not a calendar.
+    std::ostringstream o, e;
+    EXPECT_EQ(RunReportCommand({"--data", (dir / "no such folder").string()}, o, e), 2);
+    EXPECT_NE(e.str().find("no such folder"), std::string::npos);
+    test::TempDataDir empty;
+    EXPECT_EQ(RunReportCommand({"--data", empty.path().string()}, o, e), 2);
+    EXPECT_TRUE(o.str().empty());
+}
+
+// A result that does not reach its place is a failure: status 1, one line, nothing left behind.
+TEST_F(Command, OutputThatCannotBeWritten) {
+    // A disk that fills up: the file may grow to 100 bytes only.
+    const auto full = dir / "full.txt";
+    const std::vector<std::string> args = {"--data", dir.path().string(), "--date", "2025-1-15",
+                                           "-o", full.string()};
+    const auto onAFullDisk = [&args] {
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = 100;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, SIG_IGN);
+        std::ostringstream o;
+        std::exit(RunReportCommand(args, o, std::cerr));
+    };
+    EXPECT_EXIT(onAFullDisk(), testing::ExitedWithCode(1), "не удалось записать");
+    EXPECT_FALSE(std::filesystem::exists(full));
+    const auto missing = dir / "no such folder" / "out.txt";
+    EXPECT_EQ(Run({"--date", "2025-1-15", "-o", missing.string()}), 1);
+    EXPECT_FALSE(std::filesystem::exists(missing.parent_path()));
+    std::ostringstream failing;
+    failing.setstate(std::ios::badbit);
+    std::ostringstream e;
+    EXPECT_EQ(RunReportCommand({"--data", dir.path().string(), "--date", "2025-1-15"}, failing, e),
+              1);
+    EXPECT_NE(e.str().find("стандартный вывод"), std::string::npos);
+    // A file written again is replaced whole, with no temporary left beside it.
+    const auto file = dir / "again.txt";
+    ASSERT_EQ(Run({"--date", "2025-1-15", "-o", file.string()}), 0);
+    ASSERT_EQ(Run({"--date", "2025-1-2", "--style", "2", "-o", file.string()}), 0);
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        files += entry.path().filename().string().rfind("again.txt", 0) == 0;
+    EXPECT_EQ(files, 1);
 }
 
 }  // namespace

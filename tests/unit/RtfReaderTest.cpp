@@ -2,6 +2,7 @@
 
 #include "data/Cp1251.h"
 #include "reports/RtfReader.h"
+#include "reports/ReportFormat.h"
 #include "unit/ReportFixture.h"
 
 namespace veltrin {
@@ -71,6 +72,18 @@ TEST(RtfReader, BrokenDocuments) {
     EXPECT_EQ(ParseRtf(deep).PlainText(), "deep\n");
     ParseRtf(test::RandomBytes(100000, 7));
     ParseRtf("{\\rtf1 \\fs-5 \\cf99999999999 \\u-99999999 \\uc-1 x\\fonttbl{\\f}}");
+}
+
+// A face name with the characters of the RTF grammar in it leaves the document whole.
+TEST(RtfReader, FaceNamesCannotBreakTheDocument) {
+    const std::string document =
+        ReportHeader("Evil;}}{\\b", 10) + "\\cf1 Текст.\\par\r\n}";
+    const RtfDocument parsed = ParseRtf(*EncodeCp1251(document));
+    ASSERT_FALSE(parsed.paragraphs.empty());
+    const RtfRun& run = parsed.paragraphs[0].runs.at(0);
+    EXPECT_EQ(run.text, "Текст.");
+    EXPECT_EQ(run.fontName, "Evil}}{\\b");
+    EXPECT_FALSE(run.bold);
 }
 
 }  // namespace

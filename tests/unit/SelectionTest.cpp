@@ -84,5 +84,21 @@ TEST_F(Selection, ControlWordsAndSpecialCharacters) {
     EXPECT_NE(signs.find("Ничего не найдено"), std::string::npos);
 }
 
+// A year whose February belongs to the next Julian year takes that year's February file: from
+// early January (new style) and from the autumn (Anno Mundi) St John Cassian of a common year
+// is on the 28th, not on a 29th that the year does not have.
+TEST_F(Selection, FebruaryOfTheSearchedYear) {
+    dir.Write("February28.DAT", "[28]\n1=Прп. Иоанна Кассиана Римлянина.\n");
+    dir.Write("February29.DAT", "[29]\n1=Прп. Иоанна Кассиана Римлянина.\n");
+    GoTo(kGregorian, 5, 1, 2025);  // Julian 23 December 2024, a leap year
+    EXPECT_NE(Select("Кассиана").find("13 марта\n"), std::string::npos) << Text(kSelectionTab);
+    GoTo(kAnnoMundi, 10, 2, 7534);  // October 2025; its February is that of 2026
+    EXPECT_NE(Select("Кассиана").find("28 февраля\n"), std::string::npos);
+    GoTo(kAnnoMundi, 10, 2, 7533);  // October 2024; February 2025
+    EXPECT_NE(Select("Кассиана").find("28 февраля\n"), std::string::npos);
+    GoTo(kJulian, 1, 6, 2024);
+    EXPECT_NE(Select("Кассиана").find("29 февраля\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace veltrin

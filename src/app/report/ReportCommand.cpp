@@ -1,13 +1,19 @@
 #include "app/report/ReportCommand.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 #include <ostream>
 
 #include "data/BaseFiles.h"
 #include "reckoning/Calculate.h"
 #include "reckoning/DayNumbers.h"
+#include "reckoning/YearRange.h"
 #include "reports/CalendarSystem.h"
 #include "reports/RtfReader.h"
 
@@ -45,7 +51,7 @@ struct Options {
     bool wholeWord = false, indiction = false, allStyles = false;
     std::string font = "System";
     int size = 10;
-    int minYear = 1900, maxYear = 2100;
+    int minYear = kDefaultMinYear, maxYear = kDefaultMaxYear;
     std::string format = "text";
     std::string output;
     bool help = false;
@@ -75,20 +81,26 @@ std::optional<std::vector<int>> ParseDashed(std::string_view text, size_t parts)
     return numbers;
 }
 
+// The options without a value, and those that take one.
+bool IsFlag(std::string_view a) {
+    return a == "--whole-word" || a == "--indiction" || a == "--all-styles" || a == "--help" ||
+           a == "-h";
+}
+bool TakesValue(std::string_view a) {
+    return a == "--data" || a == "--style" || a == "--date" || a == "--view" ||
+           a == "--search" || a == "--font" || a == "--size" || a == "--range" ||
+           a == "--format" || a == "-o";
+}
+
 // Parses the arguments; an error message when something is wrong.
 std::optional<std::string> Parse(const std::vector<std::string>& args, Options& o) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) return std::nullopt;
-            return args[++i];
-        };
-        const bool flag = a == "--whole-word" || a == "--indiction" || a == "--all-styles" ||
-                          a == "--help" || a == "-h";
-        std::optional<std::string> v;
-        if (!flag) {
-            v = value();
-            if (!v) return "параметру " + a + " нужно значение";
+        if (!IsFlag(a) && !TakesValue(a)) return "неизвестный параметр: " + a;
+        std::string v;
+        if (TakesValue(a)) {
+            if (i + 1 >= args.size()) return "параметру " + a + " нужно значение";
+            v = args[++i];
         }
         if (a == "--help" || a == "-h")
             o.help = true;
@@ -99,50 +111,103 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         else if (a == "--all-styles")
             o.allStyles = true;
         else if (a == "--data")
-            o.data = *v;
+            o.data = v;
         else if (a == "--style") {
-            const auto s = ParseInt(*v);
-            if (!s || *s < 1 || *s > 3) return "стиль должен быть 1, 2 или 3: " + *v;
+            const auto s = ParseInt(v);
+            if (!s || *s < 1 || *s > 3) return "стиль должен быть 1, 2 или 3: " + v;
             o.style = *s;
         } else if (a == "--date") {
-            const auto n = ParseDashed(*v, 3);
-            if (!n) return "дата должна быть в виде Г-М-Д: " + *v;
+            const auto n = ParseDashed(v, 3);
+            if (!n) return "дата должна быть в виде Г-М-Д: " + v;
             o.date = CivilDate{(*n)[2], (*n)[1], (*n)[0]};
         } else if (a == "--view") {
-            if (*v != "day" && *v != "week" && *v != "month" && *v != "year" && *v != "feasts" &&
-                *v != "select")
-                return "неизвестный вид: " + *v;
-            o.view = *v;
+            if (v != "day" && v != "week" && v != "month" && v != "year" && v != "feasts" &&
+                v != "select")
+                return "неизвестный вид: " + v;
+            o.view = v;
         } else if (a == "--search")
-            o.search = *v;
+            o.search = v;
         else if (a == "--font") {
-            if (v->empty()) return "пустое имя шрифта";
-            o.font = *v;
+            if (v.empty()) return "пустое имя шрифта";
+            o.font = v;
         } else if (a == "--size") {
-            const auto s = ParseInt(*v);
-            if (!s || *s < 1 || *s > 720) return "размер шрифта должен быть от 1 до 720: " + *v;
+            const auto s = ParseInt(v);
+            if (!s || *s < 1 || *s > 720) return "размер шрифта должен быть от 1 до 720: " + v;
             o.size = *s;
         } else if (a == "--range") {
-            const auto n = ParseDashed(*v, 2);
-            if (!n || (*n)[0] < 325 || (*n)[1] > 2325 || (*n)[0] > (*n)[1])
-                return "диапазон годов должен лежать в пределах 325-2325: " + *v;
+            const auto n = ParseDashed(v, 2);
+            if (!n || (*n)[0] < kWidestMinYear || (*n)[1] > kWidestMaxYear || (*n)[0] > (*n)[1])
+                return "диапазон годов должен лежать в пределах " +
+                       std::to_string(kWidestMinYear) + "-" + std::to_string(kWidestMaxYear) +
+                       ": " + v;
             o.minYear = (*n)[0];
             o.maxYear = (*n)[1];
         } else if (a == "--format") {
-            if (*v != "text" && *v != "rtf") return "формат должен быть text или rtf: " + *v;
-            o.format = *v;
+            if (v != "text" && v != "rtf") return "формат должен быть text или rtf: " + v;
+            o.format = v;
         } else if (a == "-o")
-            o.output = *v;
-        else
-            return "неизвестный параметр: " + a;
+            o.output = v;
     }
     if (o.view == "select") {
         std::string_view s = o.search ? std::string_view(*o.search) : std::string_view();
         while (!s.empty() && s.front() == ' ')
             s.remove_prefix(1);
         if (s.empty()) return "для вида select нужна строка поиска (--search)";
+    } else if (o.search) {
+        return "строка поиска (--search) нужна только виду select";
     }
     return std::nullopt;
+}
+
+// A data directory given on the command line must exist and hold the calendar's files: a typo
+// must not pass for an empty calendar.
+bool HoldsData(const std::filesystem::path& directory) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(directory, ec)) return false;
+    for (const auto& file : MakeBaseFiles(directory))
+        if (!file.empty() && std::filesystem::is_regular_file(file, ec)) return true;
+    return false;
+}
+
+// Writes all of `text` to `fd` and closes it; the error number of the first failure, or 0.
+int WriteAll(int fd, const std::string& text) {
+    size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        written += static_cast<size_t>(n);
+    }
+    const int writeError = written == text.size() ? 0 : errno ? errno : EIO;
+    const bool closed = ::close(fd) == 0;
+    return writeError ? writeError : closed ? 0 : errno;
+}
+
+// Writes the result to a file. A new or regular file is written beside the target and put in
+// place only when all of it was written, so a failure leaves nothing behind; a device or a pipe
+// is written directly. False, with the reason, when the result did not get there whole.
+bool WriteOutput(const std::string& path, const std::string& text, std::string& why) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+        const int error = fd < 0 ? errno : WriteAll(fd, text);
+        if (error == 0) return true;
+        why = std::strerror(error);
+        return false;
+    }
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        why = std::strerror(errno);
+        return false;
+    }
+    int error = WriteAll(fd, text);
+    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error == 0) return true;
+    why = std::strerror(error);
+    std::remove(temporary.c_str());
+    return false;
 }
 
 class CommandPanes : public ReportPanes {
@@ -206,6 +271,10 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return 2;
     }
 
+    if (!o.data.empty() && !HoldsData(o.data)) {
+        err << "veltrin-report: в каталоге нет файлов календаря: " << o.data << "\n";
+        return 2;
+    }
     sys.LoadData(o.data.empty() ? DefaultDataDirectory() : std::filesystem::path(o.data));
     CommandPanes panes(TabOf(o.view));
     sys.reports.panes = &panes;
@@ -222,12 +291,14 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
 
     if (o.output.empty()) {
         out << result;
-        return out ? 0 : 1;
+        out.flush();
+        if (out) return 0;
+        err << "veltrin-report: не удалось записать результат в стандартный вывод\n";
+        return 1;
     }
-    std::ofstream file(o.output, std::ios::binary | std::ios::trunc);
-    file << result;
-    if (!file) {
-        err << "veltrin-report: не удалось записать " << o.output << "\n";
+    std::string why;
+    if (!WriteOutput(o.output, result, why)) {
+        err << "veltrin-report: не удалось записать " << o.output << ": " << why << "\n";
         return 1;
     }
     return 0;

@@ -8,7 +8,8 @@
 
 namespace veltrin {
 
-// Runs the command; returns the exit status (0, or 2 for a bad request).
+// Runs the command; returns the exit status: 0, 1 when the result could not be written, 2 for a
+// bad request.
 int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace veltrin

@@ -1,20 +1,21 @@
 #include "ui/main/RtfPane.h"
 
-#include <QFontMetricsF>
-
-#include "ui/main/RtfWriter.h"
-
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "data/IniReader.h"
+#include "ui/main/RtfWriter.h"
 
 namespace veltrin::ui {
 
@@ -97,10 +98,18 @@ void RtfPane::ShowRtf(const std::string& bytes) {
 }
 
 void RtfPane::LoadFile(const std::string& path) {
+    // A file that cannot be read, or is too large to hold, leaves the pane empty.
+    std::error_code ec;
+    const uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec || size > IniReader::kLargestFile) return;
     std::ifstream in(path, std::ios::binary);
     if (!in) return;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.bad()) ShowRtf(bytes);
+    try {
+        const std::string bytes((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+        if (!in.bad()) ShowRtf(bytes);
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 std::string RtfPane::Rtf() const {
@@ -108,19 +117,27 @@ std::string RtfPane::Rtf() const {
 }
 
 namespace {
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    return file.write(bytes) == bytes.size() && file.flush();
+// Written whole beside the target and put in its place only when every byte reached the disk, so
+// a failure leaves no partial file and an existing file as it was.
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit()) return file.errorString();
+    return {};
 }
 }  // namespace
 
-bool RtfPane::SaveRtf(const QString& path) const {
+QString RtfPane::SaveRtf(const QString& path) const {
     const std::string rtf = Rtf();
     return WriteFile(path, QByteArray(rtf.data(), static_cast<qsizetype>(rtf.size())));
 }
 
-bool RtfPane::SaveText(const QString& path) const {
+QString RtfPane::SaveText(const QString& path) const {
     QString text = document()->toPlainText();
     if (!text.isEmpty() && !text.endsWith('\n')) text += '\n';
     return WriteFile(path, text.toUtf8());

@@ -37,8 +37,9 @@ class RtfPane : public QTextEdit {
     std::string Rtf() const;
     // Writes the document as RTF, or as plain text in UTF-8 with one line a paragraph; false
     // when the file cannot be written.
-    bool SaveRtf(const QString& path) const;
-    bool SaveText(const QString& path) const;
+    // Each returns why the file could not be written, or an empty text when it was.
+    QString SaveRtf(const QString& path) const;
+    QString SaveText(const QString& path) const;
 
     // Looks for `text` from character position `start` to the end, letter case not matched,
     // optionally as a whole word. A match becomes the selection and its position is returned;

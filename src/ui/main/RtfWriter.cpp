@@ -88,7 +88,8 @@ std::string Write(const QTextDocument& document) {
     for (size_t i = 0; i < fonts.size(); ++i) {
         out += "{\\f" + std::to_string(i) +
                (fonts[i].fixedPitch ? "\\fmodern\\fprq1" : "\\fnil\\fprq2") + "\\fcharset204 ";
-        AppendText(out, fonts[i].family);
+        QString family = fonts[i].family;
+        AppendText(out, family.remove(';'));  // a semicolon would end the name
         out += ";}";
     }
     out += "}{\\colortbl;";

@@ -107,9 +107,16 @@ void frmVeltrin::mnuSaveAS_Click() {
     const auto choice = prompts.SaveFile(this, QString::fromStdString(sys_.settings.LastDir));
     if (!choice || choice->path.isEmpty()) return;
     const RtfPane* pane = VisiblePane();
-    const bool saved =
+    const QString failure =
         choice->filterIndex == 2 ? pane->SaveText(choice->path) : pane->SaveRtf(choice->path);
-    if (!saved) return;
+    if (!failure.isEmpty()) {
+        // The user must not go away believing the report was saved.
+        if (prompts.Message)
+            prompts.Message(this, windowTitle(),
+                            QString("Файл не записан: %1\n%2").arg(choice->path, failure),
+                            QMessageBox::Warning);
+        return;
+    }
     const qsizetype cut = choice->path.lastIndexOf('/');
     sys_.settings.LastDir = cut < 0 ? std::string() : choice->path.left(cut + 1).toStdString();
 }
