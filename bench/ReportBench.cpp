@@ -35,6 +35,18 @@ void YearView(benchmark::State& state) {
 }
 BENCHMARK(YearView)->Unit(benchmark::kMillisecond);
 
+// The Year view as it was before the fasting line and the readings: the yardstick of their cost.
+void YearViewPlain(benchmark::State& state) {
+    Loaded l;
+    l.sys.settings.ShowFasting = false;
+    for (auto _ : state) {
+        l.sys.reports.Shown.MakeAllStale();
+        l.sys.reports.BuildYearView();
+        benchmark::DoNotOptimize(l.sys.reports.Document(kYearTab).size());
+    }
+}
+BENCHMARK(YearViewPlain)->Unit(benchmark::kMillisecond);
+
 void SelectionOverTheYear(benchmark::State& state) {
     Loaded l;
     for (auto _ : state) {

@@ -8,8 +8,11 @@
 #include "reckoning/DayNumbers.h"
 #include "reckoning/Names.h"
 #include "reckoning/Paschalion.h"
+#include "reckoning/Fasting.h"
+#include "reports/FastingText.h"
 #include "reports/ReportFormat.h"
 #include "reports/Reports.h"
+#include "reports/VisibleText.h"
 
 namespace veltrin {
 
@@ -129,25 +132,63 @@ DayTexts Reports::GatherDay(int32_t day) const {
     return t;
 }
 
-DayPiece Reports::DayEntries(int32_t day) const {
-    const DayTexts t = GatherDay(day);
+namespace {
+DayPiece EntriesOf(const DayTexts& t, int32_t day) {
     DayPiece entries;
     entries.red = t.red || WeekdayOf(day) == 7;  // every Sunday is red
     for (const std::string& group : t.groups)
         if (!group.empty()) entries.text += std::string(ParagraphEnd) + group;
     return entries;
 }
+}  // namespace
+
+DayPiece Reports::DayEntries(int32_t day) const {
+    return EntriesOf(GatherDay(day), day);
+}
+
+std::string Reports::FastingLine(int32_t day, Sign highest) const {
+    if (!settings_.ShowFasting) return {};
+    const std::string text = FastingText(FastingOf(day, RankOf(highest)));
+    if (text.empty()) return {};
+    return std::string(BlankMark) + text + std::string(ParagraphEnd);
+}
+
+DayPiece Reports::DayBody(int style, int32_t day) const {
+    const DayPiece week = WeekLine(style, day);
+    const DayTexts texts = GatherDay(day);
+    const DayPiece entries = EntriesOf(texts, day);
+    return {week.text + FastingLine(day, texts.highestSign) + entries.text,
+            week.red || entries.red};
+}
 
 std::string Reports::DayBlock(int32_t day, std::string_view indiction, bool showYear) const {
     const int style = calendar_.CurStyle;
-    const DayPiece week = WeekLine(style, day);
-    const DayPiece entries = DayEntries(day);
-    std::string block = std::string(week.red || entries.red ? Red : Navy);
+    const DayPiece body = DayBody(style, day);
+    std::string block = std::string(body.red ? Red : Navy);
     block += indiction;
     block += DateHeading(style, day, showYear, false);
-    block += week.text;
-    block += entries.text;
+    block += body.text;
     return block;
+}
+
+std::string Reports::DaySummary(int32_t day) const {
+    const DayTexts texts = GatherDay(day);
+    std::string first;
+    for (const std::string& group : texts.groups) {
+        if (group.empty()) continue;
+        // The group's first item, after its sign (or indentation) in font 1.
+        std::string_view item = std::string_view(group).substr(0, group.find(ParagraphEnd));
+        constexpr std::string_view kAfterSign = "\\f0 ";
+        if (const size_t sign = item.find(kAfterSign); sign != std::string_view::npos)
+            item.remove_prefix(sign + kAfterSign.size());
+        first = TrimBlanks(ExtractVisibleText(item).text);
+        break;
+    }
+    const std::string fasting = settings_.ShowFasting
+                                    ? FastingText(FastingOf(day, RankOf(texts.highestSign)))
+                                    : std::string();
+    if (first.empty()) return fasting;
+    return fasting.empty() ? first : first + "\n" + fasting;
 }
 
 }  // namespace veltrin

@@ -88,6 +88,10 @@ class Reports {
     DayPiece WeekLine(int style, int32_t day) const;
     DayTexts GatherDay(int32_t day) const;
     DayPiece DayEntries(int32_t day) const;
+    // The fasting line of the day, when it has one and the line is shown.
+    std::string FastingLine(int32_t day, Sign highest) const;
+    // The day in a line or two of plain text: its first commemoration and its fasting rule.
+    std::string DaySummary(int32_t day) const;
     // The name of month `month` of a style, in case 1 (nominative) or 2 (genitive).
     static std::string MonthName(int style, int month, int grammaticalCase);
 
@@ -101,8 +105,11 @@ class Reports {
     void Publish(int tab, const std::string& body);
     std::string StyleName() const;
     std::string Header() const;
-    // The colour mark, then the indiction text, the date heading, the week line and the entries.
+    // The colour mark, then the indiction text, the date heading, the week line, the fasting
+    // line and the entries.
     std::string DayBlock(int32_t day, std::string_view indiction, bool showYear) const;
+    // The week line, the fasting line and the entries of a day, and whether the day is red.
+    DayPiece DayBody(int style, int32_t day) const;
     // The row of a fixed feast or month-file item on its Julian day in the current year, if the
     // year has that day.
     std::optional<ReportRow> RowOfJulianDay(int julianDay, int julianMonth, std::string_view text,

@@ -14,6 +14,7 @@ struct Settings {
     bool FontItalic = false;
     bool ShowIndiction = false;
     bool ShowAllStyles = false;
+    bool ShowFasting = true;  // the fasting line of each day
     std::string LastDir;
 };
 

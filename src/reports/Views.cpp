@@ -51,13 +51,11 @@ void Reports::BuildDayView() {
     const int32_t day = calendar_.CurDayNum;
     const int style = calendar_.CurStyle;
     if (Shown.ShownKey[kDayTab] == day && Shown.ShownStyle[kDayTab] == style) return;
-    const DayPiece week = WeekLine(style, day);
-    const DayPiece entries = DayEntries(day);
+    const DayPiece body = DayBody(style, day);
     std::string text = IndictionLine(day) + DateHeading(style, day, true, true);
-    text += week.text;
-    text += entries.text;
+    text += body.text;
     text += Trailer;
-    Publish(kDayTab, Header() + std::string(week.red || entries.red ? Red : Navy) + text);
+    Publish(kDayTab, Header() + std::string(body.red ? Red : Navy) + text);
     Shown.ShownKey[kDayTab] = day;
     Shown.ShownStyle[kDayTab] = style;
 }

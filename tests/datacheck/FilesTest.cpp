@@ -19,9 +19,15 @@ bool ValidMarker(const std::string& value) {
     return false;
 }
 
-// Every day names at least one commemoration (a few quiet days of the Menaion have only their
-// feast).
-constexpr int kFewestItemsADay = 1;
+// Every day names at least three commemorations or notes, as the Russian calendar does, but for
+// the few great days on which the calendar itself keeps the feast alone or with one saint: the
+// Meeting of the Lord, the finding of the Forerunner's head, the Beheading, the Synaxis of the
+// Archangels and the Entry into the Temple.
+constexpr int kFewestItemsADay = 3;
+bool KeptAlmostBare(const std::string& name, int day) {
+    if (name == "February28.DAT" || name == "February29.DAT") return day == 2 || day == 24;
+    return (name == "August.DAT" && day == 29) || (name == "November.DAT" && (day == 8 || day == 21));
+}
 
 // The days whose feast the movable table dates (the Meeting with its fore- and afterfeast, the
 // findings of the Forerunner's head, the Forty Martyrs): on them the feast is one of the day's
@@ -53,7 +59,11 @@ TEST(ShippedData, MonthFilesHaveEveryDay) {
                 }
             }
             if (FeastDatedElsewhere(name, s.number)) ++items;
-            EXPECT_GE(items, kFewestItemsADay) << name << " day " << s.number;
+            if (KeptAlmostBare(name, s.number)) {
+                EXPECT_GE(items, 1) << name << " day " << s.number;
+            } else {
+                EXPECT_GE(items, kFewestItemsADay) << name << " day " << s.number;
+            }
         }
     }
 }

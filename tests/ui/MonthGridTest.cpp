@@ -30,6 +30,14 @@ TEST_F(MonthGrid, PaintsThePageInItsColours) {
     EXPECT_EQ(Cell(row, column).fore, Role(kSundayTextRole));
 }
 
+TEST_F(MonthGrid, EachDayTellsItsFirstCommemorationAndFast) {
+    Open({14, 4, 2001}, kMondayFirst);
+    const auto [row, column] = CellOfDay(13);  // Great Friday
+    const QString tip = Grid().ToolTipOf(row, column);
+    EXPECT_TRUE(tip.endsWith("\nВеликий пост. Воздержание от пищи.")) << tip.toStdString();
+    EXPECT_TRUE(Grid().ToolTipOf(0, 0).isEmpty());  // a weekday name
+}
+
 TEST_F(MonthGrid, ClickPicksADayOfTheMonth) {
     Open({14, 4, 2001}, kMondayFirst);
     Click(1, 3);  // Tuesday the 10th

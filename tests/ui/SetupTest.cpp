@@ -64,9 +64,19 @@ TEST_F(SetupMenu, IndictionAndAllStylesTickAndShowAtOnce) {
     EXPECT_FALSE(PaneText().contains("индиктиона"));
     EXPECT_FALSE(PaneText().contains("Сотворения Мира"));
 
+    // The fasting line, on by default, goes and comes back, and is remembered.
+    EXPECT_TRUE(window->menu.mnuFasting->isChecked());
+    Cal().today = [] { return CivilDate{18, 1, 2025}; };  // the eve of Theophany
+    window->GoToday();
+    EXPECT_TRUE(PaneText().contains("Строгий пост."));
+    window->menu.mnuFasting->trigger();
+    EXPECT_FALSE(PaneText().contains("Строгий пост."));
+    EXPECT_FALSE(window->menu.mnuFasting->isChecked());
+
     window->menu.mnuExit->trigger();
     SettingsStore again(SettingsFile());
     EXPECT_EQ(again.Get("ShowIndiction", ""), "False");
+    EXPECT_EQ(again.Get("ShowFasting", ""), "False");
 }
 
 TEST_F(SetupMenu, FirstWeekdayMovesTheGridButNotTheViews) {

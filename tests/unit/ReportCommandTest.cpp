@@ -48,6 +48,10 @@ TEST_F(Command, Views) {
               0);
     EXPECT_NE(out.str().find("Arial;}"), std::string::npos);
     EXPECT_NE(out.str().find("\\fs28"), std::string::npos);
+    ASSERT_EQ(Run({"--style", "2", "--date", "2025-1-5"}), 0);
+    EXPECT_NE(out.str().find("Строгий пост."), std::string::npos);
+    ASSERT_EQ(Run({"--style", "2", "--date", "2025-1-5", "--no-fasting"}), 0);
+    EXPECT_EQ(out.str().find("Строгий пост."), std::string::npos);
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_NE(out.str().find("Использование"), std::string::npos);
 

@@ -149,5 +149,28 @@ TEST_F(ReportTest, MainFeastsInEveryStyle) {
     EXPECT_EQ(panes.published.size(), published);
 }
 
+// The fasting line stands after the week line; switched off, it is gone and nothing else moves.
+TEST_F(ReportTest, FastingLine) {
+    GoTo(kJulian, 3, 1, 2025);  // a Thursday of Svyatki: nothing to say
+    sys.RefreshView();
+    EXPECT_NE(Text(kDayTab).find("Глас 4-й.\n\n"), std::string::npos) << Text(kDayTab);
+    GoTo(kJulian, 2, 1, 2025);  // a Wednesday of Svyatki
+    sys.RefreshView();
+    EXPECT_NE(Text(kDayTab).find("Глас 4-й.\n    Святки. Поста нет.\n\n"), std::string::npos)
+        << Text(kDayTab);
+    sys.settings.ShowFasting = false;
+    sys.reports.Shown.MakeAllStale();
+    sys.RefreshView();
+    EXPECT_EQ(Text(kDayTab).find("Поста нет"), std::string::npos);
+    // The summary of a day for the month grid: its first item and its rule.
+    sys.settings.ShowFasting = true;
+    EXPECT_EQ(sys.reports.DaySummary(ComputeDayNumber(kJulian, 5, 1, 2025)),
+              "Строгий пост. Пища с растительным маслом.");
+    EXPECT_EQ(sys.reports.DaySummary(ComputeDayNumber(kJulian, 2, 1, 2025)),
+              "Память переходящая.\nСвятки. Поста нет.");
+    EXPECT_EQ(sys.reports.DaySummary(ComputeDayNumber(kJulian, 25, 12, 2024)),
+              "РОЖДЕСТВО ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА.");
+}
+
 }  // namespace
 }  // namespace veltrin

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace veltrin::ui {
 
@@ -94,6 +95,20 @@ void CellGrid::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(palette().color(QPalette::Shadow));
     p.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+bool CellGrid::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && ToolTipOf) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        int row = 0, column = 0;
+        const QString text = CellAt(help->pos(), row, column) ? ToolTipOf(row, column) : QString();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this, CellRect(row, column));
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 namespace veltrin::ui {
@@ -40,6 +41,9 @@ class CellGrid : public QWidget {
     void ResumePainting();
     bool PaintingSuspended() const { return suspended_; }
 
+    // The tooltip of a cell; empty for none.
+    std::function<QString(int row, int column)> ToolTipOf;
+
     // The cell at a point of the widget; false outside the cells.
     bool CellAt(const QPoint& point, int& row, int& column) const;
     QRect CellRect(int row, int column) const;
@@ -50,6 +54,7 @@ class CellGrid : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     static constexpr int kBorder = 1;

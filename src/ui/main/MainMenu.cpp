@@ -50,6 +50,7 @@ void MainMenu::Build(QMenuBar* bar) {
     mnuSetup->addSeparator();
     mnuIndiction = Item(mnuSetup, "Год &индиктиона", {}, true);
     mnuAllStyles = Item(mnuSetup, "Даты по &трем стилям", {}, true);
+    mnuFasting = Item(mnuSetup, "Тр&апеза", {}, true);
     mnuSetup->addSeparator();
     mnuFWD = mnuSetup->addMenu("&Первый день недели");
     mnuFirstWD[0] = Item(mnuFWD, "&Воскресенье", {}, true);

@@ -35,6 +35,7 @@ struct MainMenu {
     QAction* mnuFont = nullptr;
     QAction* mnuIndiction = nullptr;
     QAction* mnuAllStyles = nullptr;
+    QAction* mnuFasting = nullptr;
     QMenu* mnuFWD = nullptr;
     std::array<QAction*, 2> mnuFirstWD{};
     QAction* mnuRange = nullptr;

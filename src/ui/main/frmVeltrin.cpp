@@ -83,6 +83,11 @@ void frmVeltrin::BuildControls() {
     MSFlexGrid1->setCursor(Qt::PointingHandCursor);
     MSFlexGrid1->SetColumnAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
     Place(MSFlexGrid1, 240, 2040, 2175, 1815);
+    // Each day tells its first commemoration and its fasting rule when the pointer rests on it.
+    MSFlexGrid1->ToolTipOf = [this](int row, int column) {
+        const int32_t day = page_.At(row, column).dayNumber;
+        return day == 0 ? QString() : QString::fromStdString(sys_.reports.DaySummary(day));
+    };
     MSFlexGrid2 = new CellGrid(3, 2, Frame1);
     MSFlexGrid2->setCursor(Qt::PointingHandCursor);
     MSFlexGrid2->SetColumnAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
@@ -141,6 +146,7 @@ void frmVeltrin::Form_Initialize() {
         menu.mnuTab[t]->setChecked(t == 0);
     menu.mnuIndiction->setChecked(settings.ShowIndiction);
     menu.mnuAllStyles->setChecked(settings.ShowAllStyles);
+    menu.mnuFasting->setChecked(settings.ShowFasting);
     menu.mnuFirstWD[0]->setChecked(settings.FirstWeekday == 7);
     menu.mnuFirstWD[1]->setChecked(settings.FirstWeekday != 7);
     SSTab1->cbFind->setEnabled(false);

@@ -100,6 +100,7 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     void mnuFont_Click();
     void mnuIndiction_Click();
     void mnuAllStyles_Click();
+    void mnuFasting_Click();
     void mnuFirstWD_Click(int i);
     void mnuRange_Click();
     void mnuHelp_Click();
@@ -155,6 +156,8 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     void ApplyPlacement();
     void SetupGrids();
     void PaintMonthPage();
+    // A display option of the reports: ticked or not, and every view rebuilt with it.
+    void ToggleReportOption(bool& option, QAction* item);
     // The week and weekday selectors and the dates grid for the current day.
     void SetDaySelectors();
     QColor Role(int role) const;

@@ -47,18 +47,23 @@ void frmVeltrin::mnuFont_Click() {
     sys_.RefreshView();
 }
 
-void frmVeltrin::mnuIndiction_Click() {
-    sys_.settings.ShowIndiction = !sys_.settings.ShowIndiction;
-    menu.mnuIndiction->setChecked(sys_.settings.ShowIndiction);
+void frmVeltrin::ToggleReportOption(bool& option, QAction* item) {
+    option = !option;
+    item->setChecked(option);
     sys_.reports.Shown.MakeAllStale();
     sys_.RefreshView();
 }
 
+void frmVeltrin::mnuIndiction_Click() {
+    ToggleReportOption(sys_.settings.ShowIndiction, menu.mnuIndiction);
+}
+
 void frmVeltrin::mnuAllStyles_Click() {
-    sys_.settings.ShowAllStyles = !sys_.settings.ShowAllStyles;
-    menu.mnuAllStyles->setChecked(sys_.settings.ShowAllStyles);
-    sys_.reports.Shown.MakeAllStale();
-    sys_.RefreshView();
+    ToggleReportOption(sys_.settings.ShowAllStyles, menu.mnuAllStyles);
+}
+
+void frmVeltrin::mnuFasting_Click() {
+    ToggleReportOption(sys_.settings.ShowFasting, menu.mnuFasting);
 }
 
 void frmVeltrin::mnuFirstWD_Click(int i) {

@@ -32,16 +32,17 @@ MonthPage MonthPage::Of(const Calendar& c, Bases& bases, int firstWeekday) {
     else if (r.Year > c.MinYear[s])
         previousDays = r.MonthDays[12];
     const int p = WeekdayPosition(firstWeekday, r.MonthFirstWeekday);
-    const auto adjacent = [&](int row, int column, int number) {
+    const auto adjacent = [&](int row, int column, int number, int32_t dayNumber) {
         MonthCell& cell = page.cells_[row][column];
         cell.fore = kAdjacentMonthTextRole;
         if (number < 1) return;
         cell.text = std::to_string(number);
         cell.day = number;
+        cell.dayNumber = dayNumber;
         cell.adjacent = true;
     };
-    for (int row = p - 2; row >= 0; --row)
-        adjacent(row, 1, previousDays--);
+    for (int row = p - 2, before = 1; row >= 0; --row, ++before)
+        adjacent(row, 1, previousDays--, r.MonthFirstDay - before);
 
     const std::vector<bool> red = RedDaysBetween(bases, r.MonthFirstDay, r.MonthLastDay);
     int row = p - 1, column = 1;
@@ -55,6 +56,7 @@ MonthPage MonthPage::Of(const Calendar& c, Bases& bases, int firstWeekday) {
         MonthCell& cell = page.cells_[row][column];
         cell.text = std::to_string(d);
         cell.day = d;
+        cell.dayNumber = r.MonthFirstDay + d - 1;
         const bool sunday = row == page.sundayRow_;
         const bool redDay = d <= static_cast<int>(red.size()) && red[d - 1];
         cell.back = redDay ? kRedDayBackgroundRole : kBackgroundRole;
@@ -72,7 +74,7 @@ MonthPage MonthPage::Of(const Calendar& c, Bases& bases, int firstWeekday) {
     // The days of the next month; none after the last month of the range.
     const bool showNext = r.Year < c.MaxYear[s] || r.Month < 12;
     for (int n = 1; column < kColumns; ++n) {
-        adjacent(row, column, showNext ? n : 0);
+        adjacent(row, column, showNext ? n : 0, r.MonthLastDay + n);
         advance();
     }
     return page;

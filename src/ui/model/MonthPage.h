@@ -4,6 +4,7 @@
 // in. The grid only paints it; a click asks it what was clicked. No user-interface code.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "data/Bases.h"
@@ -15,6 +16,7 @@ namespace veltrin {
 struct MonthCell {
     std::string text;  // the weekday name, the day number, or empty
     int day = 0;       // the day of the month; 0 for a weekday name or an empty cell
+    int32_t dayNumber = 0;  // the day it stands for, 0 for none
     bool adjacent = false;  // a day of the previous or the next month
     ColorRole back = kBackgroundRole;
     bool whiteBack = false;  // the weekday names stand on white, not on the style's colour
