@@ -39,6 +39,7 @@ BENCHMARK(YearView)->Unit(benchmark::kMillisecond);
 void YearViewPlain(benchmark::State& state) {
     Loaded l;
     l.sys.settings.ShowFasting = false;
+    l.sys.settings.ShowReadings = false;
     for (auto _ : state) {
         l.sys.reports.Shown.MakeAllStale();
         l.sys.reports.BuildYearView();

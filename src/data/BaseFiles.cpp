@@ -9,7 +9,7 @@ namespace veltrin {
 namespace fs = std::filesystem;
 
 namespace {
-constexpr std::array<const char*, 22> kNames = {"January.DAT",
+constexpr std::array<const char*, 23> kNames = {"January.DAT",
                                                 "February29.DAT",
                                                 "March.DAT",
                                                 "April.DAT",
@@ -30,7 +30,8 @@ constexpr std::array<const char*, 22> kNames = {"January.DAT",
                                                 "",
                                                 "",
                                                 "SpecWeekDays.DAT",
-                                                "Abbr.DAT"};
+                                                "Abbr.DAT",
+                                                "Lectionary.DAT"};
 
 fs::path FindIgnoringCase(const fs::path& directory, const std::string& name) {
     const fs::path exact = directory / name;

@@ -16,11 +16,12 @@ enum BaseFileIndex {
     kWeekdays1File = 17,
     kSpecWeekDaysFile = 20,
     kAbbrFile = 21,
+    kLectionaryFile = 22,
 };
 
-using BaseFileTable = std::array<std::filesystem::path, 22>;
+using BaseFileTable = std::array<std::filesystem::path, 23>;
 
-// The paths of the 22 entries in `directory`. A file of the exact name that is missing is looked
+// The paths of the entries in `directory`. A file of the exact name that is missing is looked
 // for under the same name in another letter case.
 BaseFileTable MakeBaseFiles(const std::filesystem::path& directory);
 

@@ -62,6 +62,10 @@ void LoadMovable(IniReader& ini, const fs::path& file, std::vector<MovableRow>& 
                   }
                   if (StoreDating(row.Days, row.Day, row.Month, row.Weekday, dating, key, value))
                       return;
+                  if (IsReadingKey(key)) {
+                      row.Readings.emplace_back(key, value);
+                      return;
+                  }
                   std::string* text = nullptr;
                   if (key == "0")
                       text = &row.Text0;
@@ -92,12 +96,27 @@ void LoadTitles(IniReader& ini, const fs::path& file, std::vector<TitleRow>& row
                       row.Red = !value.empty();
                   else if (key == "0")
                       row.Text = value;
+                  else if (IsReadingKey(key))
+                      row.Readings.emplace_back(key, value);
                   else
                       StoreDating(row.Days, row.Day, row.Month, row.Weekday, dating, key, value);
               });
 }
 
 }  // namespace
+
+bool IsReadingKey(std::string_view key) {
+    return key == "rm" || key == "rf" || key == "rl";
+}
+
+std::string Bases::Lectionary(std::string_view section, std::string_view key) {
+    std::string k, value;
+    for (const std::string& line : Ini.SectionLines(section, BaseFiles[kLectionaryFile])) {
+        SplitEntry(line, k, value);
+        if (LowerAscii(k) == key) return value;
+    }
+    return {};
+}
 
 // A load changes the tables: the dates of the years asked about so far go.
 void Bases::LoadRelocatable(const fs::path& file) {

@@ -15,6 +15,12 @@
 
 namespace veltrin {
 
+// The readings keys of a day or a row, in file order: "rm" (a feast's Gospel of Matins), "rf" (the
+// Liturgy readings of a feast, read instead of the day's ordinary ones) and "rl" (a commemoration's
+// readings with their label, read with the ordinary ones).
+using ReadingKeys = std::vector<std::pair<std::string, std::string>>;
+bool IsReadingKey(std::string_view lowerKey);
+
 // A row of Relocatable.DAT, Relocatable1.DAT or Special.DAT. The texts are RTF fragments ready
 // for a report.
 struct MovableRow {
@@ -23,6 +29,7 @@ struct MovableRow {
     int16_t Day = 0, Month = 0, Weekday = 0;  // Relocatable1.DAT: weekday near a Julian date
     std::string Text0, Text11, Text19, Text21, Text29, Text31, Text39, Text4;
     Sign HighestSign = kNoSign;  // the highest Typikon sign among its items
+    ReadingKeys Readings;
 };
 
 // A row of Weekdays.DAT, Weekdays1.DAT or SpecWeekDays.DAT: a day title.
@@ -31,6 +38,7 @@ struct TitleRow {
     int16_t Days = 0;
     int16_t Day = 0, Month = 0, Weekday = 0;
     std::string Text;
+    ReadingKeys Readings;
 };
 
 // The six tables, in the order the day's texts are gathered from them.
@@ -87,6 +95,9 @@ struct Bases {
     // there; any other row when the dating of that year, the year before or the year after does.
     std::vector<DatedRow> RowsBetween(int32_t first, int32_t last) const;
     std::vector<DatedRow> RowsOn(int32_t day) const { return RowsBetween(day, day); }
+
+    // A value of the lectionary (Lectionary.DAT); empty when it has none.
+    std::string Lectionary(std::string_view section, std::string_view key);
 
     const MovableRow& Movable(const DatedRow& r) const;
     const TitleRow& Title(const DatedRow& r) const;

@@ -110,6 +110,8 @@ DayTexts Reports::GatherDay(int32_t day) const {
         key = LowerAscii(key);
         if (key == "red") {
             t.red = true;
+        } else if (IsReadingKey(key)) {
+            t.readings.emplace_back(key, value);
         } else if (key.size() == 1 && key[0] >= '0' && key[0] <= '4') {
             groups[key[0] - '0'] += GroupItem(value, key == "4");
             if (key != "4") t.highestSign = HigherSign(t.highestSign, SignOf(value));
@@ -128,7 +130,13 @@ DayTexts Reports::GatherDay(int32_t day) const {
         groups[2] = row.Text21 + groups[2] + row.Text29;
         groups[3] = row.Text31 + groups[3] + row.Text39;
         groups[4] += row.Text4;
+        t.readings.insert(t.readings.end(), row.Readings.begin(), row.Readings.end());
     }
+    for (const DatedRow& r : bases_.RowsOn(day))
+        if (r.table > kSpecialTable) {
+            const ReadingKeys& own = bases_.Title(r).Readings;
+            t.readings.insert(t.readings.end(), own.begin(), own.end());
+        }
     return t;
 }
 
@@ -157,8 +165,14 @@ DayPiece Reports::DayBody(int style, int32_t day) const {
     const DayPiece week = WeekLine(style, day);
     const DayTexts texts = GatherDay(day);
     const DayPiece entries = EntriesOf(texts, day);
-    return {week.text + FastingLine(day, texts.highestSign) + entries.text,
-            week.red || entries.red};
+    std::string body = week.text + FastingLine(day, texts.highestSign) + entries.text;
+    if (settings_.ShowReadings) {
+        const std::string readings = ReadingsText(day, texts.readings);
+        if (!readings.empty())
+            body += std::string(ParagraphEnd) + std::string(BlankMark) + readings +
+                    std::string(ParagraphEnd);
+    }
+    return {body, week.red || entries.red};
 }
 
 std::string Reports::DayBlock(int32_t day, std::string_view indiction, bool showYear) const {

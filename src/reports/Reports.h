@@ -59,6 +59,7 @@ struct DayTexts {
     std::array<std::string, 5> groups;
     bool red = false;
     Sign highestSign = kNoSign;
+    ReadingKeys readings;  // the day's own readings, from its month file and its movable rows
 };
 
 class Reports {
@@ -90,6 +91,8 @@ class Reports {
     DayPiece DayEntries(int32_t day) const;
     // The fasting line of the day, when it has one and the line is shown.
     std::string FastingLine(int32_t day, Sign highest) const;
+    // The readings of the day as one paragraph of text; empty when it has none.
+    std::string ReadingsText(int32_t day, const ReadingKeys& own) const;
     // The day in a line or two of plain text: its first commemoration and its fasting rule.
     std::string DaySummary(int32_t day) const;
     // The name of month `month` of a style, in case 1 (nominative) or 2 (genitive).

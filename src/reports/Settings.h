@@ -14,7 +14,8 @@ struct Settings {
     bool FontItalic = false;
     bool ShowIndiction = false;
     bool ShowAllStyles = false;
-    bool ShowFasting = true;  // the fasting line of each day
+    bool ShowFasting = true;   // the fasting line of each day
+    bool ShowReadings = true;  // the Scripture readings of each day
     std::string LastDir;
 };
 

@@ -22,6 +22,7 @@ inline constexpr SettingKey FontItalic{"FontItalic", "False"};
 inline constexpr SettingKey ShowIndiction{"ShowIndiction", "False"};
 inline constexpr SettingKey ShowAllStyles{"ShowAllStyles", "False"};
 inline constexpr SettingKey ShowFasting{"ShowFasting", "True"};
+inline constexpr SettingKey ShowReadings{"ShowReadings", "True"};
 inline constexpr SettingKey LastDir{"LastDir", ""};
 inline constexpr SettingKey MinYear{"MinYear", "1900"};
 inline constexpr SettingKey MaxYear{"MaxYear", "2100"};

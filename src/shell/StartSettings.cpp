@@ -12,6 +12,7 @@ YearRange ReadStartSettings(const SettingsStorage& store, Settings& settings, in
     settings.ShowIndiction = ReadBoolean(store.Get(key::ShowIndiction), false);
     settings.ShowAllStyles = ReadBoolean(store.Get(key::ShowAllStyles), false);
     settings.ShowFasting = ReadBoolean(store.Get(key::ShowFasting), true);
+    settings.ShowReadings = ReadBoolean(store.Get(key::ShowReadings), true);
     settings.LastDir = store.Get(key::LastDir);
     const int16_t minYear = ReadYear(store.Get(key::MinYear), kDefaultMinYear);
     const int16_t maxYear = ReadYear(store.Get(key::MaxYear), kDefaultMaxYear);
@@ -32,6 +33,7 @@ void SaveSettings(SettingsStorage& store, const Settings& settings, int style, Y
     store.Save(key::ShowIndiction, BooleanText(settings.ShowIndiction));
     store.Save(key::ShowAllStyles, BooleanText(settings.ShowAllStyles));
     store.Save(key::ShowFasting, BooleanText(settings.ShowFasting));
+    store.Save(key::ShowReadings, BooleanText(settings.ShowReadings));
     store.Save(key::LastDir, settings.LastDir);
     store.Save(key::MinYear, std::to_string(range.minYear));
     store.Save(key::MaxYear, std::to_string(range.maxYear));

@@ -7,10 +7,25 @@
 #include <set>
 
 #include "datacheck/ShippedData.h"
+#include "data/Bases.h"
+#include "data/Readings.h"
 #include "reports/RtfReader.h"
 
 namespace veltrin::datacheck {
 namespace {
+
+// Every reading of a readings line is read; "rl" lines carry a label.
+void ExpectReadable(const std::string& key, const std::string& value, const std::string& where) {
+    const LabeledReadings l = key == "rl" ? ParseLabeledReadings(value)
+                                          : LabeledReadings{{}, ParseReadings(value)};
+    size_t parts = 1;
+    for (size_t at = value.find(" / "); at != std::string::npos; at = value.find(" / ", at + 1))
+        ++parts;
+    EXPECT_EQ(l.readings.size(), parts) << where << ": " << value;
+    if (key == "rl") {
+        EXPECT_FALSE(l.label.empty()) << where << ": " << value;
+    }
+}
 
 bool ValidMarker(const std::string& value) {
     if (value.empty() || value[0] != '{') return true;
@@ -47,6 +62,10 @@ TEST(ShippedData, MonthFilesHaveEveryDay) {
             int items = 0;
             for (const auto& [key, value] : s.entries) {
                 if (key == "red") continue;
+                if (IsReadingKey(key)) {
+                    ExpectReadable(key, value, name + " " + std::to_string(s.number));
+                    continue;
+                }
                 ASSERT_TRUE(key.size() == 1 && key[0] >= '0' && key[0] <= '4')
                     << name << " " << s.number << " " << key;
                 ++items;

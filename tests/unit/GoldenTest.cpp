@@ -37,6 +37,7 @@ class Golden : public test::ReportTest {
 // The views as they stand without the additions of later years (the fasting line).
 TEST_F(Golden, EveryView) {
     sys.settings.ShowFasting = false;
+    sys.settings.ShowReadings = false;
     sys.settings.FontName = "Liberation Serif";
     sys.settings.FontSize = 12;
     GoTo(kJulian, 1, 1, 2025);

@@ -36,6 +36,7 @@ constexpr const char* kUsage =
     "  --indiction           показывать год индиктиона\n"
     "  --all-styles          показывать даты по трем стилям\n"
     "  --no-fasting          без строки трапезы (поста) каждого дня\n"
+    "  --no-readings         без чтений Апостола и Евангелия каждого дня\n"
     "  --font ИМЯ            шрифт документа (по умолчанию System)\n"
     "  --size N              размер шрифта в пунктах (по умолчанию 10)\n"
     "  --range НАЧ-КОН       диапазон годов (по умолчанию 1900-2100, не шире 325-2325)\n"
@@ -49,7 +50,7 @@ struct Options {
     std::optional<CivilDate> date;
     std::string view = "day";
     std::optional<std::string> search;
-    bool wholeWord = false, indiction = false, allStyles = false, fasting = true;
+    bool wholeWord = false, indiction = false, allStyles = false, fasting = true, readings = true;
     std::string font = "System";
     int size = 10;
     int minYear = kDefaultMinYear, maxYear = kDefaultMaxYear;
@@ -85,7 +86,7 @@ std::optional<std::vector<int>> ParseDashed(std::string_view text, size_t parts)
 // The options without a value, and those that take one.
 bool IsFlag(std::string_view a) {
     return a == "--whole-word" || a == "--indiction" || a == "--all-styles" ||
-           a == "--no-fasting" || a == "--help" || a == "-h";
+           a == "--no-fasting" || a == "--no-readings" || a == "--help" || a == "-h";
 }
 bool TakesValue(std::string_view a) {
     return a == "--data" || a == "--style" || a == "--date" || a == "--view" ||
@@ -113,6 +114,8 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
             o.allStyles = true;
         else if (a == "--no-fasting")
             o.fasting = false;
+        else if (a == "--no-readings")
+            o.readings = false;
         else if (a == "--data")
             o.data = v;
         else if (a == "--style") {
@@ -250,6 +253,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     sys.settings.ShowIndiction = o.indiction;
     sys.settings.ShowAllStyles = o.allStyles;
     sys.settings.ShowFasting = o.fasting;
+    sys.settings.ShowReadings = o.readings;
     sys.SetRange(o.minYear, o.maxYear);
 
     Calendar& c = sys.calendar;

@@ -51,6 +51,7 @@ void MainMenu::Build(QMenuBar* bar) {
     mnuIndiction = Item(mnuSetup, "Год &индиктиона", {}, true);
     mnuAllStyles = Item(mnuSetup, "Даты по &трем стилям", {}, true);
     mnuFasting = Item(mnuSetup, "Тр&апеза", {}, true);
+    mnuReadings = Item(mnuSetup, "&Чтения дня", {}, true);
     mnuSetup->addSeparator();
     mnuFWD = mnuSetup->addMenu("&Первый день недели");
     mnuFirstWD[0] = Item(mnuFWD, "&Воскресенье", {}, true);

@@ -36,6 +36,7 @@ struct MainMenu {
     QAction* mnuIndiction = nullptr;
     QAction* mnuAllStyles = nullptr;
     QAction* mnuFasting = nullptr;
+    QAction* mnuReadings = nullptr;
     QMenu* mnuFWD = nullptr;
     std::array<QAction*, 2> mnuFirstWD{};
     QAction* mnuRange = nullptr;

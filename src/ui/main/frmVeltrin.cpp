@@ -147,6 +147,7 @@ void frmVeltrin::Form_Initialize() {
     menu.mnuIndiction->setChecked(settings.ShowIndiction);
     menu.mnuAllStyles->setChecked(settings.ShowAllStyles);
     menu.mnuFasting->setChecked(settings.ShowFasting);
+    menu.mnuReadings->setChecked(settings.ShowReadings);
     menu.mnuFirstWD[0]->setChecked(settings.FirstWeekday == 7);
     menu.mnuFirstWD[1]->setChecked(settings.FirstWeekday != 7);
     SSTab1->cbFind->setEnabled(false);

@@ -101,6 +101,7 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     void mnuIndiction_Click();
     void mnuAllStyles_Click();
     void mnuFasting_Click();
+    void mnuReadings_Click();
     void mnuFirstWD_Click(int i);
     void mnuRange_Click();
     void mnuHelp_Click();

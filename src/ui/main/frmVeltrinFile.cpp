@@ -62,6 +62,7 @@ void frmVeltrin::ConnectCommands() {
     connect(menu.mnuIndiction, &QAction::triggered, this, &frmVeltrin::mnuIndiction_Click);
     connect(menu.mnuAllStyles, &QAction::triggered, this, &frmVeltrin::mnuAllStyles_Click);
     connect(menu.mnuFasting, &QAction::triggered, this, &frmVeltrin::mnuFasting_Click);
+    connect(menu.mnuReadings, &QAction::triggered, this, &frmVeltrin::mnuReadings_Click);
     for (int i = 0; i < 2; ++i)
         connect(menu.mnuFirstWD[i], &QAction::triggered, this, [this, i] { mnuFirstWD_Click(i); });
     connect(menu.mnuRange, &QAction::triggered, this, &frmVeltrin::mnuRange_Click);

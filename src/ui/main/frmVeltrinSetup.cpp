@@ -66,6 +66,10 @@ void frmVeltrin::mnuFasting_Click() {
     ToggleReportOption(sys_.settings.ShowFasting, menu.mnuFasting);
 }
 
+void frmVeltrin::mnuReadings_Click() {
+    ToggleReportOption(sys_.settings.ShowReadings, menu.mnuReadings);
+}
+
 void frmVeltrin::mnuFirstWD_Click(int i) {
     menu.mnuFirstWD[1]->setChecked(i == 1);
     menu.mnuFirstWD[0]->setChecked(i != 1);
