@@ -109,9 +109,15 @@ bool IsReadingKey(std::string_view key) {
     return key == "rm" || key == "rf" || key == "rl";
 }
 
-std::string Bases::Lectionary(std::string_view section, std::string_view key) {
+void Bases::LoadLectionary(const fs::path& file) {
+    lectionary_ = Ini.AllSections(file);
+}
+
+std::string Bases::Lectionary(std::string_view section, std::string_view key) const {
+    const auto found = lectionary_.find(section);
+    if (found == lectionary_.end()) return {};
     std::string k, value;
-    for (const std::string& line : Ini.SectionLines(section, BaseFiles[kLectionaryFile])) {
+    for (const std::string& line : found->second) {
         SplitEntry(line, k, value);
         if (LowerAscii(k) == key) return value;
     }
@@ -152,6 +158,7 @@ void Bases::LoadAll(const fs::path& dataDirectory) {
     LoadWeekdays1(BaseFiles[kWeekdays1File]);
     LoadSpecWeekDays(BaseFiles[kSpecWeekDaysFile]);
     LoadSpecial(BaseFiles[kSpecialFile]);
+    LoadLectionary(BaseFiles[kLectionaryFile]);
 }
 
 const YearDates& Bases::DatesOf(int julianYear) const {

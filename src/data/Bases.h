@@ -96,8 +96,9 @@ struct Bases {
     std::vector<DatedRow> RowsBetween(int32_t first, int32_t last) const;
     std::vector<DatedRow> RowsOn(int32_t day) const { return RowsBetween(day, day); }
 
-    // A value of the lectionary (Lectionary.DAT); empty when it has none.
-    std::string Lectionary(std::string_view section, std::string_view key);
+    // A value of the lectionary (Lectionary.DAT, read with the tables); empty when it has none.
+    std::string Lectionary(std::string_view section, std::string_view key) const;
+    void LoadLectionary(const std::filesystem::path& file);
 
     const MovableRow& Movable(const DatedRow& r) const;
     const TitleRow& Title(const DatedRow& r) const;
@@ -106,6 +107,7 @@ struct Bases {
   private:
     const YearDates& DatesOf(int julianYear) const;
     mutable std::map<int, YearDates> years_;
+    IniReader::Sections lectionary_;
 };
 
 }  // namespace veltrin

@@ -111,6 +111,10 @@ IniReader::ParsedFile IniReader::ParseBytes(const std::string& bytes,
     return parsed;
 }
 
+const IniReader::Sections& IniReader::AllSections(const fs::path& file) {
+    return Parse(file).sections;
+}
+
 const std::vector<std::string>& IniReader::SectionLines(std::string_view section,
                                                         const fs::path& file) {
     const ParsedFile& parsed = Parse(file);

@@ -22,6 +22,10 @@ class IniReader {
     std::string ReadIniString(std::string_view section, std::string_view key,
                               const std::filesystem::path& file);
 
+    // Every section of the file by its lower-cased name, with its entries.
+    using Sections = std::map<std::string, std::vector<std::string>, std::less<>>;
+    const Sections& AllSections(const std::filesystem::path& file);
+
     // The entries of a section as separate lines, for callers that walk them.
     const std::vector<std::string>& SectionLines(std::string_view section,
                                                  const std::filesystem::path& file);
@@ -34,7 +38,7 @@ class IniReader {
         std::filesystem::file_time_type modified;
         uintmax_t size = 0;
         // Lower-cased section name -> its entries (the first section of a name wins).
-        std::map<std::string, std::vector<std::string>, std::less<>> sections;
+        Sections sections;
     };
     const ParsedFile& Parse(const std::filesystem::path& file);
     static ParsedFile ParseBytes(const std::string& bytes, std::filesystem::file_time_type modified,

@@ -1,9 +1,12 @@
 // The readings of a day: the ordinary cycle from the lectionary, and the day's own readings.
 
+#include <algorithm>
 #include <string>
 
 #include "data/Readings.h"
+#include "reckoning/Dates.h"
 #include "reckoning/LectionaryCycle.h"
+#include "reckoning/Paschalion.h"
 #include "reports/ReadingsText.h"
 #include "reports/Reports.h"
 
@@ -13,18 +16,38 @@ namespace {
 
 constexpr const char* kWeekdayKeys[8] = {"", "mon", "tue", "wed", "thu", "fri", "sat", "sun"};
 
+constexpr int kPublicanSunday = -70;
+
 std::string Ordinal(int n) {
     return std::to_string(n) + "-е, ";
+}
+
+bool IsGospel(const Reading& r) {
+    return r.book == "Мф" || r.book == "Мк" || r.book == "Лк" || r.book == "Ин";
+}
+
+// Several Gospels of one Matins (the Passion Gospels) are numbered as they are read.
+std::string NumberedGospels(const std::vector<Reading>& readings) {
+    const bool gospels = std::all_of(readings.begin(), readings.end(), IsGospel);
+    if (readings.size() < 2 || !gospels) return ReadingsText(readings);
+    std::string text;
+    for (size_t i = 0; i < readings.size(); ++i)
+        text += (i == 0 ? "" : " ") + std::string("Ев. ") + std::to_string(i + 1) + "-е: " +
+                ReadingText(readings[i]);
+    return text;
 }
 
 }  // namespace
 
 std::string Reports::ReadingsText(int32_t day, const ReadingKeys& own) const {
     const CyclePlace place = LectionaryPlaceOf(day);
+    // The days of the Triodion and the Pentecostarion have a section of their own in the
+    // lectionary, for their Gospels of Matins, their hours and their vespers.
+    const int fromPascha = static_cast<int>(day - PaschaOf(JulianDateOf(day).year));
     const std::string section =
-        place.fromPascha ? "pascha" + std::string(place.daysFromPascha >= 0 ? "+" : "") +
-                               std::to_string(place.daysFromPascha)
-                         : std::string();
+        fromPascha >= kPublicanSunday && fromPascha <= kPentecostOffset
+            ? "pascha" + std::string(fromPascha >= 0 ? "+" : "") + std::to_string(fromPascha)
+            : std::string();
     const auto fromSection = [&](std::string_view key) {
         return section.empty() ? std::string() : bases_.Lectionary(section, key);
     };
@@ -42,11 +65,12 @@ std::string Reports::ReadingsText(int32_t day, const ReadingKeys& own) const {
         if (key == "rm" && d.matins.empty()) d.matins = text(value);
     if (d.matins.empty()) {
         const std::string mat = fromSection("mat");
-        const int number = std::atoi(mat.c_str());
+        const bool numbered = !mat.empty() && mat.find_first_not_of("0123456789") == std::string::npos;
+        const int number = numbered ? std::atoi(mat.c_str()) : 0;
         if (number >= 1 && number <= 11)
             d.matins = sundayGospel(number);
         else if (!mat.empty())
-            d.matins = text(mat);
+            d.matins = NumberedGospels(ParseReadings(mat));
         else if (place.matinsGospel != 0)
             d.matins = sundayGospel(place.matinsGospel);
     }

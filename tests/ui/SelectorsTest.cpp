@@ -2,6 +2,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <QKeyEvent>
+#include <QWheelEvent>
+
 #include "WindowFixture.h"
 #include "ui/main/ReportTabs.h"
 #include "ui/main/RtfPane.h"
@@ -50,23 +53,59 @@ TEST_F(Selectors, WeekChoiceMovesByWholeWeeks) {
     Choose(kWeekSelector, week + 3);
     EXPECT_EQ(Cal().CurDayNum, day + 21);
     EXPECT_EQ(window->Combo1[kWeekSelector]->currentIndex(), week + 3);
-    EXPECT_EQ(window->PrevListIndex, week + 3);
+    EXPECT_EQ(window->PrevListIndex[kWeekSelector], week + 3);
     // A second choice in the same list counts from there.
     window->Combo1[kWeekSelector]->setCurrentIndex(week + 2);
     EXPECT_EQ(Cal().CurDayNum, day + 14);
 }
 
-TEST_F(Selectors, FocusedSelectorFollowsTheProgramsMoves) {
-    Open({14, 4, 2001});
-    const int32_t day = Cal().CurDayNum;
+// Whatever selector has the focus and however the program moved the selectors, a step in any
+// selector moves the day by that selector's own step.
+TEST_F(Selectors, EverySelectorStepsFromItsOwnPosition) {
+    Open({7, 12, 2026});  // a Monday
+    const auto expectOneStep = [&](const char* after) {
+        for (const int kind : {kWeekSelector, kWeekdaySelector}) {
+            ui::Selector* s = window->Combo1[kind];
+            const int32_t before = Cal().CurDayNum;
+            const int position = s->currentIndex();
+            const int step = position + 1 < s->count() ? 1 : -1;
+            s->setCurrentIndex(position + step);
+            EXPECT_EQ(Cal().CurDayNum - before, step * (kind == kWeekSelector ? 7 : 1))
+                << after << ", selector " << kind;
+            s->setCurrentIndex(position);
+            EXPECT_EQ(Cal().CurDayNum, before) << after;
+        }
+    };
+    // The wheel over a selector that has no focus.
     window->Combo1_GotFocus(kWeekdaySelector);
-    // An arrow step moves the weekday selector while it keeps the focus.
-    window->Label1[kWeekdaySelector]->Step();
-    ASSERT_EQ(Cal().CurDayNum, day - 1);
-    EXPECT_EQ(window->PrevListIndex, window->Combo1[kWeekdaySelector]->currentIndex());
-    window->Combo1[kWeekdaySelector]->setCurrentIndex(
-        window->Combo1[kWeekdaySelector]->currentIndex() + 1);
-    EXPECT_EQ(Cal().CurDayNum, day);
+    const int32_t day = Cal().CurDayNum;
+    QWheelEvent notch(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window->Combo1[kWeekSelector], &notch);
+    EXPECT_EQ(std::abs(Cal().CurDayNum - day), 7);
+    window->Combo1_GotFocus(kMonthSelector);
+    const int32_t week = Cal().CurDayNum;
+    QApplication::sendEvent(window->Combo1[kWeekdaySelector], &notch);
+    EXPECT_EQ(std::abs(Cal().CurDayNum - week), 1);
+    // A click on a weekday of the grid, then Down in the focused week selector.
+    Open({7, 12, 2026});
+    window->Combo1_GotFocus(kWeekSelector);
+    Click(3, 0);  // "Ср." with the week from Sunday
+    ASSERT_EQ(Cal().CurDayNum, ComputeDayNumber(kGregorian, 9, 12, 2026));
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(window->Combo1[kWeekSelector], &down);
+    EXPECT_EQ(Cal().CurDayNum, ComputeDayNumber(kGregorian, 16, 12, 2026));
+    // Every move of the program: grid clicks, arrows, "Сегодня", a change of style.
+    Click(1, 2);
+    expectOneStep("a click on a day");
+    window->Label2[kWeekdaySelector]->Step();
+    expectOneStep("an arrow");
+    window->Label1[kMonthSelector]->Step();
+    expectOneStep("the month arrow");
+    window->cbToday->click();
+    expectOneStep("today");
+    window->menu.mnuCal[2]->trigger();
+    expectOneStep("a change of style");
 }
 
 TEST_F(Selectors, RefusedStyleChoiceIsSetBack) {

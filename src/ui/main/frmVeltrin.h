@@ -142,8 +142,9 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
 
     // The page the month grid shows.
     const MonthPage& Page() const { return page_; }
-    // Window state shared by the month grid and the selectors.
-    int16_t PrevListIndex = 0;
+    // The list position each selector was last set to, by the user or the program: a choice
+    // moves the day by the difference from its own selector's position.
+    std::array<int16_t, 5> PrevListIndex{};
     bool SelectorLock = false;
 
   protected:
@@ -162,8 +163,7 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     // The week and weekday selectors and the dates grid for the current day.
     void SetDaySelectors();
     QColor Role(int role) const;
-    // Moves selector i while the selectors are locked; keeps PrevListIndex in step when the
-    // selector has the focus.
+    // Moves selector i while the selectors are locked, and remembers its position.
     void MoveSelector(int i, int position);
     void Place(QWidget* w, double left, double top, double width, double height);
     void End();
@@ -176,7 +176,6 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     bool initialized_ = false;
     bool unloading_ = false;
     bool ended_ = false;
-    int focusedSelector_ = -1;
     int busy_ = 0;
     frmFind* find_ = nullptr;
     QPointer<frmRange> range_;

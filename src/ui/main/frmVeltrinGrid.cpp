@@ -27,7 +27,7 @@ void frmVeltrin::SetWeekDaysNames() {
 
 void frmVeltrin::MoveSelector(int i, int position) {
     Combo1[i]->setCurrentIndex(position);
-    if (focusedSelector_ == i) PrevListIndex = static_cast<int16_t>(Combo1[i]->currentIndex());
+    PrevListIndex[i] = static_cast<int16_t>(Combo1[i]->currentIndex());
 }
 
 void frmVeltrin::PaintMonthPage() {
@@ -79,7 +79,6 @@ void frmVeltrin::MSFlexGrid1_MouseDown(Qt::MouseButton button, int row, int colu
         case CellAction::kNothing:
             return;
         case CellAction::kPickWeekday:
-            PrevListIndex = static_cast<int16_t>(Combo1[kWeekdaySelector]->currentIndex());
             Combo1[kWeekdaySelector]->setCurrentIndex(row);
             return;
         case CellAction::kPickAdjacentDay:

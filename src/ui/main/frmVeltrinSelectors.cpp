@@ -76,16 +76,17 @@ void frmVeltrin::SetDatesCal() {
 }
 
 void frmVeltrin::Combo1_GotFocus(int i) {
-    focusedSelector_ = i;
-    PrevListIndex = static_cast<int16_t>(Combo1[i]->currentIndex());
+    // Every selector keeps its own remembered position, whichever has the focus.
+    PrevListIndex[i] = static_cast<int16_t>(Combo1[i]->currentIndex());
 }
 
 void frmVeltrin::Combo1_Click(int i) {
     if (SelectorLock) return;
     const int position = Combo1[i]->currentIndex();
     if (position < 0) return;
-    if (position != PrevListIndex) SelectorChanged(sys_.calendar, i, position, PrevListIndex);
-    PrevListIndex = static_cast<int16_t>(Combo1[i]->currentIndex());
+    if (position != PrevListIndex[i])
+        SelectorChanged(sys_.calendar, i, position, PrevListIndex[i]);
+    PrevListIndex[i] = static_cast<int16_t>(Combo1[i]->currentIndex());
 }
 
 void frmVeltrin::MSFlexGrid2_MouseDown(Qt::MouseButton button, int row) {
