@@ -160,18 +160,22 @@ bool IsReachable(const TwipsRect& window, const std::vector<TwipsRect>& screens)
 }
 
 WindowPlacement ResolvePlacement(const StoredPlacement& stored, const TwipsRect& primaryScreen,
-                                 const std::vector<TwipsRect>& screens) {
+                                 const std::vector<TwipsRect>& screens, const TwipsSize& minimum) {
+    const auto least = [](double twips) { return static_cast<float>(std::ceil(twips)); };
+    const float minWidth = least(minimum.width), minHeight = least(minimum.height);
     WindowPlacement p;
     p.state = ReadInteger(stored.state, kNormalWindow);
     if (p.state == kMinimisedWindow || p.state < kNormalWindow || p.state > kMaximisedWindow)
         p.state = kNormalWindow;
-    p.height = ReadSingle(stored.height, kMinWindowHeight);
-    p.width = ReadSingle(stored.width, kMinWindowWidth);
-    // A size the window cannot have is as good as none; the resize rules enlarge a small one.
-    // So is one larger than any screen could hold (a thousand inches).
+    p.height = ReadSingle(stored.height, minHeight);
+    p.width = ReadSingle(stored.width, minWidth);
+    // A size the window cannot have is as good as none, and so is one larger than any screen
+    // could hold (a thousand inches); a small one is enlarged to the minimum.
     constexpr float kLargestWindow = 1440.0f * 1000;
-    if (!(p.height > 0) || p.height > kLargestWindow) p.height = kMinWindowHeight;
-    if (!(p.width > 0) || p.width > kLargestWindow) p.width = kMinWindowWidth;
+    if (!(p.height > 0) || p.height > kLargestWindow) p.height = minHeight;
+    if (!(p.width > 0) || p.width > kLargestWindow) p.width = minWidth;
+    p.height = std::max(p.height, minHeight);
+    p.width = std::max(p.width, minWidth);
 
     // A window larger than the screen starts at the screen's edge, so its title stays in reach.
     const auto centred = [&] {
@@ -188,11 +192,7 @@ WindowPlacement ResolvePlacement(const StoredPlacement& stored, const TwipsRect&
     const float defaultLeft = p.left, defaultTop = p.top;
     p.left = ReadSingle(stored.left, defaultLeft);
     p.top = ReadSingle(stored.top, defaultTop);
-    // The layout enlarges a window below the minimum size, so that is the size that must be
-    // reached.
-    const TwipsRect laidOut{p.left, p.top, std::max(p.width, kMinWindowWidth),
-                            std::max(p.height, kMinWindowHeight)};
-    if (!IsReachable(laidOut, screens)) {
+    if (!IsReachable({p.left, p.top, p.width, p.height}, screens)) {
         p.left = defaultLeft;
         p.top = defaultTop;
     }

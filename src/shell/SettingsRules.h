@@ -82,9 +82,14 @@ struct WindowPlacement {
 // Where the main window opens. A stored minimised state opens it normal; without a stored
 // position it is centred horizontally on the primary screen at a third of the free height. A
 // stored position whose title strip lies on none of the screens would leave the window out of
-// reach, so the default position is used instead.
+// reach, so the default position is used instead. `minimum` is the smallest size the window can
+// take at its font; a first run opens at it and a smaller stored size is enlarged to it.
+struct TwipsSize {
+    double width = kMinWindowWidth, height = kMinWindowHeight;
+};
 WindowPlacement ResolvePlacement(const StoredPlacement& stored, const TwipsRect& primaryScreen,
-                                 const std::vector<TwipsRect>& screens);
+                                 const std::vector<TwipsRect>& screens,
+                                 const TwipsSize& minimum = {});
 
 // Whether a window at `window` can be reached: its title strip overlaps one of the screens.
 bool IsReachable(const TwipsRect& window, const std::vector<TwipsRect>& screens);

@@ -54,7 +54,7 @@ class CommandsTest : public WindowTest {
     ui::RtfPane& Pane(int tab = -1) {
         return *window->SSTab1->Pane(tab < 0 ? window->SSTab1->CurrentTab() : tab);
     }
-    QString PaneText(int tab = -1) { return Pane(tab).document()->toPlainText(); }
+    QString PaneText(int tab = -1) { return Pane(tab).PlainText(); }
     // Selects characters [from, from + length) of the visible pane.
     void Select(int from, int length) {
         QTextCursor c(Pane().document());

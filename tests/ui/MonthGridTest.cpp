@@ -1,5 +1,8 @@
-// The month grid as the user meets it: the page painted in its colours, and clicks that move the
-// day, turn the page or move within the week.
+// The month grid as the user meets it: the page painted in its colours, and clicks and keys that
+// move the day, turn the page or move within the week.
+
+#include <QApplication>
+#include <QTest>
 
 #include "WindowFixture.h"
 
@@ -63,6 +66,37 @@ TEST_F(MonthGrid, WeekdayNameMovesWithinTheWeek) {
     Open({11, 4, 2001}, kMondayFirst);  // a Wednesday
     Click(6, 0);                        // "Вс."
     EXPECT_EQ(Cal().CurDayNum, ComputeDayNumber(kGregorian, 15, 4, 2001));
+}
+
+TEST_F(MonthGrid, KeyboardWalksTheDaysAndEnterTurnsThePage) {
+    Open({14, 4, 2001}, kMondayFirst);  // Saturday, row 5 of the third column
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    window->Combo1[kWeekdaySelector]->setFocus();
+    QTest::keyClick(window->Combo1[kWeekdaySelector], Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &Grid());
+    EXPECT_EQ(std::pair(Grid().FocusRow(), Grid().FocusColumn()), std::pair(5, 3));
+    const auto day = [](int d, int m) { return ComputeDayNumber(kGregorian, d, m, 2001); };
+    const std::pair<Qt::Key, int32_t> walk[] = {
+        {Qt::Key_Down, day(15, 4)}, {Qt::Key_Right, day(22, 4)}, {Qt::Key_Up, day(21, 4)},
+        {Qt::Key_Left, day(14, 4)}, {Qt::Key_Left, day(7, 4)},   {Qt::Key_Down, day(8, 4)},
+        {Qt::Key_Down, day(9, 4)},  {Qt::Key_Left, day(2, 4)},   {Qt::Key_Up, day(1, 4)},
+        {Qt::Key_Left, day(1, 4)},  // the grid's edge
+    };
+    for (const auto& [key, expected] : walk) {
+        QTest::keyClick(&Grid(), key);
+        EXPECT_EQ(Cal().CurDayNum, expected) << "after key " << key;
+    }
+    EXPECT_EQ(window->Combo1[kWeekdaySelector]->currentIndex(), 6);
+    // Onto the grey 31 March the focus moves alone; Enter turns the page to it.
+    QTest::keyClick(&Grid(), Qt::Key_Up);
+    EXPECT_EQ(Cal().CurDayNum, day(1, 4));
+    EXPECT_EQ(std::pair(Grid().FocusRow(), Grid().FocusColumn()), std::pair(5, 1));
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(Cal().CurDayNum, day(31, 3));
+    EXPECT_EQ(window->Combo1[kMonthSelector]->currentIndex(), 2);
+    EXPECT_EQ(std::pair(Grid().FocusRow(), Grid().FocusColumn()), std::pair(5, 5));
 }
 
 TEST_F(MonthGrid, IgnoredClicks) {

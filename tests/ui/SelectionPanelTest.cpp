@@ -24,7 +24,7 @@ TEST_F(SelectionPanel, TypingEnterAndTheButton) {
     EXPECT_TRUE(tabs.cbFind->isEnabled());
     emit tabs.strFind->returnPressed();
     EXPECT_EQ(window->published[kSelectionTab], 1);
-    const QString text = tabs.Pane(kSelectionTab)->toPlainText();
+    const QString text = tabs.Pane(kSelectionTab)->PlainText();
     EXPECT_TRUE(text.contains("Строка поиска: \"Серафим\"")) << text.toStdString();
     EXPECT_TRUE(text.contains("Саровского"));
 

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,42 +12,90 @@ namespace {
 
 using WindowLayout = WindowTest;
 
+// Where a widget lies in the window's client area.
+QRect InCentral(const ui::frmVeltrin& w, const QWidget* widget) {
+    return QRect(widget->mapTo(w.centralWidget(), QPoint(0, 0)), widget->size());
+}
+
+// The whole layout fits the window: the panel and "Закрыть" inside it, the tabs beside the panel
+// with the same margin above and below, every pane inside the tabs.
+void ExpectWholeLayout(const ui::frmVeltrin& w) {
+    const QRect area = w.centralWidget()->rect();
+    const QRect tabs = InCentral(w, w.SSTab1);
+    const QRect panel = InCentral(w, w.Frame1);
+    const QRect close = InCentral(w, w.cbExit);
+    EXPECT_TRUE(area.contains(panel)) << "panel " << panel.bottom() << " / " << area.bottom();
+    EXPECT_TRUE(area.contains(close)) << "Закрыть " << close.bottom() << " / " << area.bottom();
+    EXPECT_TRUE(area.contains(tabs)) << "tabs " << tabs.bottom() << " / " << area.bottom();
+    EXPECT_LT(tabs.right(), panel.left());
+    EXPECT_EQ(area.bottom() - tabs.bottom(), tabs.top() - area.top());
+    EXPECT_EQ(tabs.left() - area.left(), tabs.top() - area.top());
+    for (int i = 0; i < ui::ReportTabs::kTabs; ++i)
+        EXPECT_TRUE(tabs.contains(InCentral(w, w.SSTab1->Pane(i)))) << "pane " << i;
+}
+
 TEST_F(WindowLayout, FirstRunOpensCentredAtTheMinimumSize) {
     Open({14, 4, 2001});
     const ui::Twips tw = window->Units();
     EXPECT_FALSE(window->isMaximized());
-    EXPECT_EQ(window->width(), tw.X(9600));
-    EXPECT_EQ(window->height(), tw.Y(6850));
+    EXPECT_EQ(window->size(), window->minimumSize());
+    EXPECT_GE(window->width(), tw.X(9600));
+    EXPECT_GE(window->height(), tw.Y(6850));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const int screenTw = static_cast<int>(tw.FromX(screen.width()));
-    EXPECT_EQ(window->x(), tw.X((screenTw - 9600) / 2));
+    EXPECT_NEAR(window->x(), (screen.width() - window->width()) / 2, 1);
     EXPECT_EQ(window->windowTitle(), "Велтринский календарь");
 }
 
-TEST_F(WindowLayout, ResizeFollowsTheEdgesAndKeepsTheMinimum) {
+TEST_F(WindowLayout, EverySizeKeepsTheLayoutWhole) {
     Open({14, 4, 2001});
-    const ui::Twips tw = window->Units();
     window->show();
-    window->resize(tw.X(12000), tw.Y(8000));
-    const double w = window->WidthTw(), h = window->HeightTw();
-    EXPECT_EQ(window->Frame1->x(), tw.X(w - 2785));
-    EXPECT_EQ(window->Frame2->x(), tw.X(w - 2785));
-    EXPECT_EQ(window->Frame2->y(), tw.Y(h - 1375));
-    EXPECT_EQ(window->SSTab1->width(), tw.X(w - 2960));
-    EXPECT_EQ(window->SSTab1->height(), tw.Y(h - 925));
-    EXPECT_EQ(window->SSTab1->Pane(kDayTab)->width(), tw.X(w - 3215));
-    EXPECT_EQ(window->SSTab1->Pane(kDayTab)->height(), tw.Y(h - 1545));
-    EXPECT_EQ(window->SSTab1->Pane(kSelectionTab)->height(), tw.Y(h - 2430));
-    // The year, month and week lists reach down the window; the other two keep theirs.
-    const int yearDrop = window->Combo1[kYearSelector]->DropDownHeight();
-    EXPECT_EQ(yearDrop, static_cast<int>(h) / tw.PerPixelY() - 540 / tw.PerPixelY() - 45);
-    EXPECT_EQ(window->Combo1[kStyleSelector]->DropDownHeight(), 0);
-    EXPECT_EQ(window->Frame1->y(), tw.Y(-30));
-
+    ExpectWholeLayout(*window);
+    window->resize(window->width() + 300, window->height() + 200);
+    ExpectWholeLayout(*window);
+    // Back to the minimum, and below it: the forced minimum still lays everything out.
+    window->resize(window->minimumSize());
+    ExpectWholeLayout(*window);
     window->resize(100, 100);
-    EXPECT_GE(window->WidthTw(), 9600 - 15);
-    EXPECT_GE(window->HeightTw(), 6850 - 15);
-    EXPECT_LT(window->Combo1[kYearSelector]->DropDownHeight(), yearDrop);
+    EXPECT_EQ(window->size(), window->minimumSize());
+    ExpectWholeLayout(*window);
+}
+
+TEST_F(WindowLayout, SelectorsAndDatesShowTheirTextsWhole) {
+    Open({15, 9, 2026});
+    for (int i = 0; i < 5; ++i) {
+        ui::Selector* s = window->Combo1[i];
+        QStringList texts;
+        for (int row = 0; row < s->count(); ++row)
+            texts << s->itemText(row);
+        EXPECT_GE(s->width(), s->WidthFor(texts)) << "selector " << i;
+    }
+    ui::CellGrid& dates = *window->MSFlexGrid2;
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 2; ++column)
+            EXPECT_GE(dates.ColumnWidth(column), dates.WidthFor({dates.At(row, column).text}))
+                << dates.At(row, column).text.toStdString();
+    EXPECT_EQ(dates.width(), dates.TotalSize().width());
+}
+
+TEST_F(WindowLayout, ListsOpenDownToNearTheWindowsBottom) {
+    Open({14, 4, 2001});
+    window->show();
+    window->resize(window->width(), window->height() + 150);
+    for (int i : {kYearSelector, kMonthSelector, kWeekSelector}) {
+        ui::Selector* s = window->Combo1[i];
+        const int top = s->mapTo(window, QPoint(0, 0)).y();
+        EXPECT_EQ(top + s->DropDownHeight(), window->height() - 45) << "selector " << i;
+    }
+    // An opened list hangs below its selector and is no taller than that.
+    ui::Selector* years = window->Combo1[kYearSelector];
+    years->showPopup();
+    const QWidget* popup = years->view()->window();
+    const QPoint below = years->mapToGlobal(QPoint(0, years->height()));
+    EXPECT_EQ(popup->pos(), below);
+    EXPECT_LE(popup->y() + popup->height(),
+              years->mapToGlobal(QPoint(0, 0)).y() + years->DropDownHeight() + 1);
+    EXPECT_GE(popup->width(), years->width());
+    years->hidePopup();
 }
 
 TEST_F(WindowLayout, StoredStatesAndPlacements) {
@@ -69,8 +118,7 @@ TEST_F(WindowLayout, StoredStatesAndPlacements) {
         s.Save("Top", "abc");
     });
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const int screenTw = static_cast<int>(tw.FromX(screen.width()));
-    EXPECT_EQ(window->x(), tw.X((screenTw - 9600) / 2));
+    EXPECT_NEAR(window->x(), (screen.width() - window->width()) / 2, 1);
 }
 
 TEST_F(WindowLayout, StartSettingsAndTheirMends) {

@@ -65,6 +65,13 @@ TEST(SettingsRules, PlacementDefaultsCentreTheWindow) {
     EXPECT_FLOAT_EQ(p.height, 6850);
     EXPECT_FLOAT_EQ(p.left, 4800);               // (19200 - 9600) / 2
     EXPECT_FLOAT_EQ(p.top, (15360 - 6850) / 3);  // truncated
+    // A larger font makes a larger minimum: the first run centres that, and a smaller stored
+    // size grows to it.
+    const WindowPlacement big = ResolvePlacement({}, kScreen, {kScreen}, {10800.5, 7200});
+    EXPECT_FLOAT_EQ(big.width, 10801);
+    EXPECT_FLOAT_EQ(big.left, 4199);  // the free room halved, truncated
+    const StoredPlacement small{"0", "7000", "10000", "", ""};
+    EXPECT_FLOAT_EQ(ResolvePlacement(small, kScreen, {kScreen}, {10800, 7200}).height, 7200);
 }
 
 TEST(SettingsRules, PlacementStatesAndStoredValues) {

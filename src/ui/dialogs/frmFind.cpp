@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "ui/main/Prompts.h"
 #include "ui/main/RtfPane.h"
@@ -48,19 +49,32 @@ frmFind::frmFind(QWidget* owner, const Prompts& prompts, std::function<RtfPane*(
 }
 
 void frmFind::showEvent(QShowEvent* event) {
-    if (!loaded_) Form_Load();
+    const bool first = !loaded_;
+    if (first) Form_Load();
     QDialog::showEvent(event);
+    // Once framed, the dialog's own frame is known and the corner is met exactly.
+    if (first) QTimer::singleShot(kFramingTime, this, &frmFind::PlaceAtOwnersCorner);
 }
 
 void frmFind::Form_Load() {
     loaded_ = true;
     adjustSize();
-    // At the upper right corner of the main window.
-    if (QWidget* main = parentWidget()) {
-        const QRect frame = main->frameGeometry();
-        move(frame.left() + frame.width() - frameGeometry().width(), frame.top());
-    }
+    PlaceAtOwnersCorner();
     strFind_Change();
+}
+
+void frmFind::PlaceAtOwnersCorner() {
+    const QWidget* owner = parentWidget();
+    if (!owner) return;
+    // Frame against frame: until the window manager has framed the dialog, the owner's frame
+    // stands in for the dialog's.
+    const bool framed = frameGeometry() != geometry();
+    const QWidget* framer = framed ? this : owner;
+    const QRect outer = framer->frameGeometry(), inner = framer->geometry();
+    const int left = inner.left() - outer.left(), top = inner.top() - outer.top();
+    const int frameWidth = width() + outer.width() - inner.width();
+    const QRect corner = owner->frameGeometry();
+    setGeometry(QRect(QPoint(corner.right() + 1 - frameWidth + left, corner.top() + top), size()));
 }
 
 void frmFind::strFind_Change() {

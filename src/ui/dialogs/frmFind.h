@@ -35,6 +35,9 @@ class frmFind : public QDialog {
 
   private:
     void Form_Load();
+    // At the upper right corner of the main window, frame to frame.
+    void PlaceAtOwnersCorner();
+    static constexpr int kFramingTime = 100;  // ms for a window manager to frame a new window
     void strFind_Change();
     const Prompts& prompts_;
     std::function<RtfPane*()> visiblePane_;

@@ -1,8 +1,12 @@
 #include "ui/main/CellGrid.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolTip>
+#include <algorithm>
 
 namespace veltrin::ui {
 
@@ -47,6 +51,23 @@ void CellGrid::ResumePainting() {
     update();
 }
 
+int CellGrid::WidthFor(const QStringList& texts) const {
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + kTextMargin * 2 + 1;  // the margins and the line on the right
+}
+
+QSize CellGrid::TotalSize() const {
+    int width = 2 * kBorder;
+    for (int w : widths_)
+        width += w;
+    return QSize(width, 2 * kBorder + rows_ * rowHeight_);
+}
+
 QRect CellGrid::CellRect(int row, int column) const {
     int x = kBorder;
     for (int c = 0; c < column; ++c)
@@ -87,8 +108,16 @@ void CellGrid::paintEvent(QPaintEvent*) {
             if (cell.text.isEmpty()) continue;
             p.setFont(cell.bold ? bold : normal);
             p.setPen(cell.fore);
-            p.drawText(box.adjusted(2, 0, -2, 0), static_cast<int>(alignments_[c]), cell.text);
+            p.drawText(box.adjusted(kTextMargin, 0, -kTextMargin, 0),
+                       static_cast<int>(alignments_[c]), cell.text);
         }
+    }
+    if (hasFocus() && focusPolicy() != Qt::NoFocus) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = CellRect(focusRow_, focusColumn_).adjusted(1, 1, -2, -2);
+        focus.backgroundColor = At(focusRow_, focusColumn_).back;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
     }
     // A sunken border around the cells.
     p.setPen(palette().color(QPalette::Dark));
@@ -109,6 +138,49 @@ bool CellGrid::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+void CellGrid::SetKeyboardCells(int firstColumn) {
+    firstFocusColumn_ = firstColumn;
+    setFocusPolicy(Qt::StrongFocus);
+    SetFocusCell(focusRow_, std::max(focusColumn_, firstColumn));
+}
+
+void CellGrid::SetFocusCell(int row, int column) {
+    if (row < 0 || row >= rows_ || column < firstFocusColumn_ || column >= columns_) return;
+    focusRow_ = row;
+    focusColumn_ = column;
+    update();
+}
+
+void CellGrid::keyPressEvent(QKeyEvent* event) {
+    int row = focusRow_, column = focusColumn_;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            if (--row < 0) row = rows_ - 1, --column;
+            break;
+        case Qt::Key_Down:
+            if (++row == rows_) row = 0, ++column;
+            break;
+        case Qt::Key_Left:
+            --column;
+            break;
+        case Qt::Key_Right:
+            ++column;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            emit Activated(focusRow_, focusColumn_);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    // At the grid's edge the focus stays.
+    if (column < firstFocusColumn_ || column >= columns_) return;
+    SetFocusCell(row, column);
+    emit FocusMoved(row, column);
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {

@@ -2,10 +2,10 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include "ui/dialogs/FontChooser.h"
+#include "ui/dialogs/PrintDialog.h"
 
 namespace veltrin::ui {
 
@@ -35,14 +35,7 @@ std::optional<QFont> AskFont(QWidget* owner, const QFont& initial) {
 }
 
 bool AskPrinter(QWidget* owner, QPrinter& printer, bool hasSelection) {
-    QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle("Печать");
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
-                                                       QAbstractPrintDialog::PrintShowPageSize |
-                                                       QAbstractPrintDialog::PrintCollateCopies;
-    if (hasSelection) options |= QAbstractPrintDialog::PrintSelection;
-    dialog.setOptions(options);
-    printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
+    PrintDialog dialog(printer, hasSelection, owner);
     return dialog.exec() == QDialog::Accepted;
 }
 

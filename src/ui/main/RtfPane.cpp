@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -15,6 +16,7 @@
 #include <iterator>
 
 #include "data/IniReader.h"
+#include "ui/main/PaneText.h"
 #include "ui/main/RtfWriter.h"
 
 namespace veltrin::ui {
@@ -60,6 +62,11 @@ void RtfDocumentBuilder::Build(const RtfDocument& document, QTextDocument& targe
             block.setLeftMargin(hang);
             block.setTextIndent(-hang);
         }
+        // A separator runs to the pane's edge and is clipped there rather than wrapped.
+        QString whole;
+        for (const RtfRun& run : paragraph.runs)
+            whole += QString::fromStdString(run.text);
+        block.setNonBreakableLines(IsSeparatorLine(whole));
         if (first)
             cursor.setBlockFormat(block);
         else
@@ -72,7 +79,7 @@ void RtfDocumentBuilder::Build(const RtfDocument& document, QTextDocument& targe
             format.setFont(font);
             if (run.color)
                 format.setForeground(QColor(run.color->red, run.color->green, run.color->blue));
-            QString text = QString::fromStdString(run.text);
+            QString text = WithUnbreakableHyphens(QString::fromStdString(run.text));
             text.replace(QChar('\n'), QChar::LineSeparator);
             cursor.insertText(text, format);
         }
@@ -85,6 +92,7 @@ RtfPane::RtfPane(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setLineWrapMode(QTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, Qt::black);
@@ -137,17 +145,29 @@ QString RtfPane::SaveRtf(const QString& path) const {
     return WriteFile(path, QByteArray(rtf.data(), static_cast<qsizetype>(rtf.size())));
 }
 
+QString RtfPane::PlainText() const {
+    return WithPlainHyphens(document()->toPlainText());
+}
+
 QString RtfPane::SaveText(const QString& path) const {
-    QString text = document()->toPlainText();
+    QString text = PlainText();
     if (!text.isEmpty() && !text.endsWith('\n')) text += '\n';
     return WriteFile(path, text.toUtf8());
 }
 
 int RtfPane::Find(const QString& text, int start, bool wholeWord) {
     if (text.isEmpty()) return -1;
+    // A hyphen of the needle finds the pane's hyphens of both kinds.
+    QString pattern;
+    for (const QChar c : text)
+        pattern += c == u'-' || c == QChar(kUnbreakableHyphen)
+                       ? QStringLiteral("[-\\x{2011}]")
+                       : QRegularExpression::escape(QString(c));
+    const QRegularExpression needle(pattern, QRegularExpression::CaseInsensitiveOption |
+                                                 QRegularExpression::UseUnicodePropertiesOption);
     QTextDocument::FindFlags flags;
     if (wholeWord) flags |= QTextDocument::FindWholeWords;
-    const QTextCursor found = document()->find(text, start, flags);
+    const QTextCursor found = document()->find(needle, start, flags);
     if (found.isNull()) return -1;
     setTextCursor(found);
     ensureCursorVisible();

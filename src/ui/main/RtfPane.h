@@ -35,6 +35,8 @@ class RtfPane : public QTextEdit {
     // The RTF text of what the pane shows: the document as it was given to the pane, or, for
     // a pane that was given none, the document written out afresh.
     std::string Rtf() const;
+    // The text of what the pane shows, a paragraph a line, as it was given.
+    QString PlainText() const;
     // Writes the document as RTF, or as plain text in UTF-8 with one line a paragraph; false
     // when the file cannot be written.
     // Each returns why the file could not be written, or an empty text when it was.

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/main/PaneText.h"
+
 namespace veltrin::ui {
 
 namespace {
@@ -39,6 +41,8 @@ void AppendText(std::string& out, const QString& text) {
             out += "\\tab ";
         } else if (u == QChar::LineSeparator || u == '\n') {
             out += "\\line ";
+        } else if (u == kUnbreakableHyphen) {
+            out += '-';  // the pane's own, not the report's
         } else if (u == QChar::Nbsp) {
             out += "\\~";
         } else if (u >= 0x20 && u < 0x80) {

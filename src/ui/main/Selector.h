@@ -15,6 +15,8 @@ class Selector : public QComboBox {
     // The height of the selector with its list open, in pixels.
     void SetDropDownHeight(int pixels);
     int DropDownHeight() const { return dropDownHeight_; }
+    // The width a selector needs to show the widest of `texts` whole at its font and style.
+    int WidthFor(const QStringList& texts) const;
     void showPopup() override;
 
   signals:
@@ -24,6 +26,7 @@ class Selector : public QComboBox {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
+    void HangListBelow();
     int dropDownHeight_ = 0;
 };
 

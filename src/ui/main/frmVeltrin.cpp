@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "data/BaseFiles.h"
 #include "reckoning/UserClick.h"
@@ -23,8 +24,8 @@
 
 namespace veltrin::ui {
 
-frmVeltrin::frmVeltrin(CalendarSystem& system, SettingsStorage& store, const TempFileTable& tempFiles,
-                       std::function<void()> end)
+frmVeltrin::frmVeltrin(CalendarSystem& system, SettingsStorage& store,
+                       const TempFileTable& tempFiles, std::function<void()> end)
     : sys_(system), store_(store), tempFiles_(tempFiles), end_(std::move(end)) {
     setWindowTitle("Велтринский календарь");
     ProgramDir = QCoreApplication::applicationDirPath();
@@ -82,6 +83,7 @@ void frmVeltrin::BuildControls() {
     MSFlexGrid1 = new CellGrid(7, 7, Frame1);
     MSFlexGrid1->setCursor(Qt::PointingHandCursor);
     MSFlexGrid1->SetColumnAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+    MSFlexGrid1->SetKeyboardCells(1);  // the days, not the weekday names
     Place(MSFlexGrid1, 240, 2040, 2175, 1815);
     // Each day tells its first commemoration and its fasting rule when the pointer rests on it.
     MSFlexGrid1->ToolTipOf = [this](int row, int column) {
@@ -113,6 +115,8 @@ void frmVeltrin::ConnectEvents() {
         connect(Label2[i], &StepArrow::Step, this, [this, i] { StepForward(sys_.calendar, i); });
     }
     connect(MSFlexGrid1, &CellGrid::MouseDown, this, &frmVeltrin::MSFlexGrid1_MouseDown);
+    connect(MSFlexGrid1, &CellGrid::FocusMoved, this, &frmVeltrin::MSFlexGrid1_FocusMoved);
+    connect(MSFlexGrid1, &CellGrid::Activated, this, &frmVeltrin::MSFlexGrid1_Activated);
     connect(MSFlexGrid2, &CellGrid::MouseDown, this,
             [this](Qt::MouseButton b, int row, int) { MSFlexGrid2_MouseDown(b, row); });
     connect(cbToday, &QPushButton::clicked, this, &frmVeltrin::GoToday);
@@ -136,7 +140,6 @@ void frmVeltrin::Form_Initialize() {
     if (initialized_) return;
     initialized_ = true;
     const Settings& settings = sys_.settings;
-    ApplyPlacement();
     SetupGrids();
     SetWeekDaysNames();
 
@@ -155,6 +158,27 @@ void frmVeltrin::Form_Initialize() {
     SetYearsMonths();
     SetWeeks();
     SSTab1->Pane(kAbbreviationsTab)->LoadFile(sys_.bases.BaseFiles[kAbbrFile].string());
+    // The panel grows with the font, and the window's minimum with it; the placement needs it.
+    setMinimumSize(MinimumSize());
+    ApplyPlacement();
+    Form_Resize();
+}
+
+void frmVeltrin::LayoutPanel(int width) {
+    const int left = tw_.X(240);
+    const int selector = width - tw_.X(kPanelWidthTw - 2175);
+    for (int i = 0; i < 5; ++i) {
+        Combo1[i]->setGeometry(left, Combo1[i]->y(), selector, Combo1[i]->height());
+        Label2[i]->move(left + selector + tw_.X(45), Label2[i]->y());
+    }
+    MSFlexGrid1->move(left + (selector - MSFlexGrid1->width()) / 2, MSFlexGrid1->y());
+    // The dates grid takes the selectors' width, or more when its dates need it.
+    const int labels = MSFlexGrid2->ColumnWidth(0);
+    const int border = MSFlexGrid2->TotalSize().width() - labels - MSFlexGrid2->ColumnWidth(1);
+    MSFlexGrid2->SetColumnWidth(1, std::max(DatesColumnWidth(), selector - labels - border));
+    MSFlexGrid2->setGeometry(QRect(QPoint(left, MSFlexGrid2->y()), MSFlexGrid2->TotalSize()));
+    cbToday->setGeometry(left, cbToday->y(), selector, cbToday->height());
+    cbExit->setGeometry(left, cbExit->y(), selector, cbExit->height());
 }
 
 void frmVeltrin::SetupGrids() {
@@ -164,13 +188,9 @@ void frmVeltrin::SetupGrids() {
     MSFlexGrid1->SetColumnWidth(0, tw_.X(345));
     for (int c = 1; c <= 6; ++c)
         MSFlexGrid1->SetColumnWidth(c, tw_.X(300));
-    const int gridWidth = tw_.X(345) + 6 * tw_.X(300) + tw_.X(30);
-    MSFlexGrid1->resize(gridWidth, 7 * row + tw_.Y(30));
+    MSFlexGrid1->resize(MSFlexGrid1->TotalSize());
 
     MSFlexGrid2->SetRowHeight(row);
-    MSFlexGrid2->resize(gridWidth, 3 * row + tw_.Y(30));
-    MSFlexGrid2->SetColumnWidth(0, tw_.X(650));
-    MSFlexGrid2->SetColumnWidth(1, gridWidth - tw_.X(650) - tw_.X(30));
     const char* const labels[3] = {"от С.М.", "от Р.Х.", "от Р.Х."};
     for (int r = 0; r < 3; ++r) {
         const Rgb c = ColorOf(kBackgroundRole, r + 1);
@@ -178,7 +198,10 @@ void frmVeltrin::SetupGrids() {
             MSFlexGrid2->At(r, col).back = QColor(c.red, c.green, c.blue);
         MSFlexGrid2->At(r, 0).text = QString::fromUtf8(labels[r]);
     }
-    MSFlexGrid2->update();
+    MSFlexGrid2->SetColumnWidth(
+        0, std::max(tw_.X(650), MSFlexGrid2->WidthFor({labels[0], labels[1]})));
+    MSFlexGrid2->SetColumnWidth(1, DatesColumnWidth());
+    MSFlexGrid2->resize(MSFlexGrid2->TotalSize());
 }
 
 QColor frmVeltrin::Role(int role) const {

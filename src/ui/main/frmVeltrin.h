@@ -79,6 +79,8 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     void Combo1_GotFocus(int i);
     void Combo1_Click(int i);
     void MSFlexGrid1_MouseDown(Qt::MouseButton button, int row, int column);
+    void MSFlexGrid1_FocusMoved(int row, int column);
+    void MSFlexGrid1_Activated(int row, int column);
     void MSFlexGrid2_MouseDown(Qt::MouseButton button, int row);
     void RichTextBox1_MouseDown(int tab, Qt::MouseButton button, const QPoint& globalPos);
     void SSTab1_Click(int tab, int previous);
@@ -166,6 +168,16 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     // Moves selector i while the selectors are locked, and remembers its position.
     void MoveSelector(int i, int position);
     void Place(QWidget* w, double left, double top, double width, double height);
+    // The width of the calendar panel, and of the dates column of the dates grid, at the font.
+    int PanelWidth() const;
+    int DatesColumnWidth() const;
+    // The smallest window that shows the calendar panel and "Закрыть" whole.
+    QSize MinimumSize() const;
+    // The controls of the calendar panel for a panel `width` pixels wide.
+    void LayoutPanel(int width);
+    static constexpr double kPanelWidthTw = 2715;  // as drawn for a small system font
+    static constexpr double kMarginTw = 120;       // round the tabs and the panel
+    static constexpr double kGapTw = 80;           // between the tabs and the panel
     void End();
 
     CalendarSystem& sys_;

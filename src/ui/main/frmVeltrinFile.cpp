@@ -17,6 +17,7 @@
 #include "reports/CalendarSystem.h"
 #include "ui/dialogs/frmFind.h"
 #include "ui/main/CellGrid.h"
+#include "ui/main/PaneText.h"
 #include "ui/main/ReportTabs.h"
 #include "ui/main/RtfPane.h"
 #include "ui/main/RtfWriter.h"
@@ -30,19 +31,12 @@ QByteArray Bytes(const std::string& s) {
     return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// A selection as one line of search text: the paragraphs it spans run on with blanks.
-QString SelectionText(const QTextCursor& cursor) {
-    QString text = cursor.selectedText();
-    text.replace(QChar::ParagraphSeparator, ' ').replace(QChar::LineSeparator, ' ');
-    return text;
-}
-
 void PutOnClipboard(const std::string& rtf, const QString& html, const QString& text) {
     auto* mime = new QMimeData;
     mime->setData("text/rtf", Bytes(rtf));
     mime->setData("application/rtf", Bytes(rtf));
-    mime->setHtml(html);
-    mime->setText(text);
+    mime->setHtml(WithPlainHyphens(html));
+    mime->setText(WithPlainHyphens(text));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setMimeData(mime);
@@ -132,7 +126,7 @@ void frmVeltrin::mnuCopy_Click() {
 
 void frmVeltrin::mnuCopyAll_Click() {
     const RtfPane* pane = VisiblePane();
-    PutOnClipboard(pane->Rtf(), pane->document()->toHtml(), pane->document()->toPlainText());
+    PutOnClipboard(pane->Rtf(), pane->document()->toHtml(), pane->PlainText());
 }
 
 void frmVeltrin::mnuPrint_Click() {
@@ -156,7 +150,7 @@ void frmVeltrin::mnuPrint_Click() {
 void frmVeltrin::mnuFind_Click() {
     if (!find_) find_ = new frmFind(this, prompts, [this] { return VisiblePane(); });
     const QTextCursor cursor = VisiblePane()->textCursor();
-    if (cursor.hasSelection()) find_->strFind->setText(SelectionText(cursor));
+    if (cursor.hasSelection()) find_->strFind->setText(SearchTextOf(cursor));
     find_->show();
     find_->raise();
     find_->activateWindow();
@@ -167,7 +161,7 @@ void frmVeltrin::mnuFindSelText_Click() {
     pane->setFocus();
     const QTextCursor cursor = pane->textCursor();
     if (!cursor.hasSelection()) return;
-    if (pane->Find(cursor.selectedText(), cursor.selectionEnd(), false) < 0 && prompts.Message)
+    if (pane->Find(SearchTextOf(cursor), cursor.selectionEnd(), false) < 0 && prompts.Message)
         prompts.Message(this, windowTitle(), "Поиск достиг конца текста.",
                         QMessageBox::Information);
 }

@@ -44,6 +44,7 @@ void frmVeltrin::PaintMonthPage() {
             cell.bold = m.bold;
         }
     }
+    MSFlexGrid1->SetFocusCell(page_.CurrentRow(), page_.CurrentColumn());
     MSFlexGrid1->ResumePainting();
 }
 
@@ -91,6 +92,16 @@ void frmVeltrin::MSFlexGrid1_MouseDown(Qt::MouseButton button, int row, int colu
             SetDaySelectors();
             return;
     }
+}
+
+void frmVeltrin::MSFlexGrid1_FocusMoved(int row, int column) {
+    // A day of the month is picked as the focus reaches it; a grey day waits for Enter.
+    if (page_.ActionAt(row, column) == CellAction::kPickDay)
+        MSFlexGrid1_MouseDown(Qt::LeftButton, row, column);
+}
+
+void frmVeltrin::MSFlexGrid1_Activated(int row, int column) {
+    MSFlexGrid1_MouseDown(Qt::LeftButton, row, column);
 }
 
 }  // namespace veltrin::ui

@@ -5,6 +5,7 @@
 
 #include "reckoning/Calculate.h"
 #include "reports/CalendarSystem.h"
+#include "ui/main/PaneText.h"
 #include "ui/main/ReportTabs.h"
 #include "ui/main/RtfPane.h"
 #include "ui/main/frmVeltrin.h"
@@ -20,11 +21,7 @@ void frmVeltrin::mnuTab_Click(int tab) {
 void frmVeltrin::SSTab1_Click(int tab, int previous) {
     if (tab == kSelectionTab) {
         const QTextCursor selection = SSTab1->Pane(previous)->textCursor();
-        if (selection.hasSelection()) {
-            QString text = selection.selectedText();
-            text.replace(QChar::ParagraphSeparator, ' ').replace(QChar::LineSeparator, ' ');
-            SSTab1->strFind->setText(text);
-        }
+        if (selection.hasSelection()) SSTab1->strFind->setText(SearchTextOf(selection));
         SSTab1->strFind->setFocus();
     }
     for (int t = 0; t < 7; ++t)
