@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu fonts-liberation qt6-translations-l10n
   # the tests: printing to PDF read back, a real display with a window manager, the package and
   # its metadata checked as a distribution checks them
-  poppler-utils xvfb xauth openbox x11-utils
+  poppler-utils xvfb xauth openbox x11-utils python3-icalendar
   lintian appstream desktop-file-utils man-db bash-completion
 )
 

@@ -2,15 +2,15 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/QtTexts.h"
 #include "app/Start.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // The desktop's own dialogs (print, messages) speak Russian where Qt's translations are
-    // installed; without them they keep their built-in English.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), "qtbase", "_",
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!veltrin::LoadQtTexts(qtTexts, QLocale::system(),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+             .isEmpty())
         app.installTranslator(&qtTexts);
     return veltrin::Main(app);
 }

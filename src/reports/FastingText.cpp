@@ -17,32 +17,32 @@ ServiceRank RankOf(Sign highest) {
     }
 }
 
-namespace {
-
-const char* PeriodName(FastPeriod period) {
+std::string_view FastPeriodName(FastPeriod period) {
     switch (period) {
         case FastPeriod::kGreatLent:
-            return "Великий пост. ";
+            return "Великий пост";
         case FastPeriod::kApostles:
-            return "Петров пост. ";
+            return "Петров пост";
         case FastPeriod::kDormition:
-            return "Успенский пост. ";
+            return "Успенский пост";
         case FastPeriod::kNativity:
-            return "Рождественский (Филиппов) пост. ";
+            return "Рождественский (Филиппов) пост";
         case FastPeriod::kFastDay:
-            return "Постный день. ";
+            return "Постный день";
         case FastPeriod::kStrictDay:
-            return "Строгий пост. ";
+            return "Строгий пост";
         case FastPeriod::kCheesefare:
-            return "Сырная седмица. ";
+            return "Сырная седмица";
         case FastPeriod::kFastFree:
-            return "Сплошная седмица. ";
+            return "Сплошная седмица";
         case FastPeriod::kSvyatki:
-            return "Святки. ";
+            return "Святки";
         default:
             return "";
     }
 }
+
+namespace {
 
 const char* FoodText(Food food) {
     switch (food) {
@@ -69,7 +69,9 @@ const char* FoodText(Food food) {
 
 std::string FastingText(const FastingRule& rule) {
     if (rule.period == FastPeriod::kNone) return {};
-    return std::string(PeriodName(rule.period)) + FoodText(rule.food);
+    const std::string_view name = FastPeriodName(rule.period);
+    return name.empty() ? std::string(FoodText(rule.food))
+                        : std::string(name) + ". " + FoodText(rule.food);
 }
 
 }  // namespace veltrin

@@ -1,7 +1,14 @@
 // The Main feasts view: Pascha, the twelve great feasts and the great feasts of the year.
 
+#include "reports/MainFeasts.h"
+
+#include <algorithm>
 #include <array>
 
+#include "reckoning/Dates.h"
+#include "reckoning/DayNumbers.h"
+#include "reckoning/Paschalion.h"
+#include "reckoning/StyleDate.h"
 #include "reports/ReportFormat.h"
 #include "reports/Reports.h"
 
@@ -42,7 +49,32 @@ constexpr std::array<FixedFeast, 5> kGreatFeasts = {{
     {1, 10, "ПОКРОВ ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
 }};
 
+constexpr const char* kPaschaTitle = "СВЕТЛОЕ ХРИСТОВО ВОСКРЕСЕНИЕ. ПАСХА.";
+
 }  // namespace
+
+std::vector<MainFeast> MainFeastsBetween(int32_t first, int32_t last) {
+    std::vector<MainFeast> feasts;
+    const auto add = [&](int32_t day, int key, const char* title) {
+        if (day >= first && day <= last) feasts.push_back({day, key, title});
+    };
+    for (int year = JulianDateOf(first).year; year <= JulianDateOf(last).year; ++year) {
+        int key = 0;
+        const int32_t pascha = PaschaOf(year);
+        add(pascha, key++, kPaschaTitle);
+        for (const MovableFeast& feast : kMovableFeasts)
+            add(pascha + feast.offset, key++, feast.title);
+        const auto addFixed = [&](const auto& table) {
+            for (const FixedFeast& feast : table)
+                add(ComputeDayNumber(kJulian, feast.day, feast.month, year), key++, feast.title);
+        };
+        addFixed(kTwelveFixedFeasts);
+        addFixed(kGreatFeasts);
+    }
+    std::stable_sort(feasts.begin(), feasts.end(),
+                     [](const MainFeast& a, const MainFeast& b) { return a.day < b.day; });
+    return feasts;
+}
 
 void Reports::BuildMainFeastsView() {
     const StyleDate& r = calendar_.Cur();
@@ -55,13 +87,13 @@ void Reports::BuildMainFeastsView() {
     const auto heading = [&](const char* title) {
         return blank + std::string(Red) + title + std::string(Navy) + par + separator;
     };
-    std::string doc = Header() + std::string(Navy) + par + blank + std::to_string(r.Year) +
-                      " год" + StyleName() + par + separator;
+    std::string doc = Header() + std::string(Navy) + par + blank + std::to_string(r.Year) + " год" +
+                      StyleName() + par + separator;
 
     // Pascha, red to the end of its title.
     const int32_t pascha = calendar_.Pascha.PaschaDay;
-    doc += std::string(Red) + DateHeading(style, pascha, false, false) + blank +
-           "СВЕТЛОЕ ХРИСТОВО ВОСКРЕСЕНИЕ. ПАСХА." + std::string(Navy) + par + par + separator + par;
+    doc += std::string(Red) + DateHeading(style, pascha, false, false) + blank + kPaschaTitle +
+           std::string(Navy) + par + par + separator + par;
 
     doc += heading("Двунадесятые переходящие праздники");
     for (const MovableFeast& feast : kMovableFeasts) {

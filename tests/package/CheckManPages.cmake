@@ -11,8 +11,8 @@ require_tool(LEXGROG lexgrog man-db)
 require_tool(GROFF groff groff-base)
 
 set(options --data --style --date --view --search --whole-word --indiction --all-styles --font
-            --size --range --format --no-fasting --no-readings -o --help -h)
-set(words day week month year feasts select text rtf json ics)
+            --size --range --format --events --no-fasting --no-readings -o --help -h)
+set(words day week month year feasts select text rtf json ics days fasts)
 string(REPLACE "." "\\." version_pattern "${VERSION}")
 
 foreach(language ru en)

@@ -45,6 +45,8 @@ run_checks() {
     expect "feasts" veltrin-report --date 2026-1-1 --view f
     expect "ics json rtf text" veltrin-report --format ""
     expect "1 2 3" veltrin-report --style ""
+    expect "days fasts feasts" veltrin-report --format ics --events ""
+    expect "feasts,days feasts,fasts" veltrin-report --events feasts,
     expect "$scratch/data-dir" veltrin-report --data "$scratch/"
     expect "$scratch/data-dir $scratch/day.rtf" veltrin-report -o "$scratch/"
     expect "" veltrin-report --date ""

@@ -26,7 +26,9 @@ class CommandsTest : public WindowTest {
     std::vector<QUrl> opened;
     std::optional<ui::SaveChoice> saveAnswer;
     std::optional<QFont> fontAnswer;
-    QString pdfPath;  // empty: the print dialog is cancelled
+    std::optional<ui::ExportChoice> exportAnswer;
+    QString exportYear;  // the year the export dialog named
+    QString pdfPath;     // empty: the print dialog is cancelled
     bool printOffered = false, selectionOffered = false;
 
     void Open(CivilDate today, std::function<void(SettingsStore&)> preset = {}) {
@@ -49,6 +51,10 @@ class CommandsTest : public WindowTest {
             return true;
         };
         p.OpenUrl = [this](const QUrl& url) { opened.push_back(url); };
+        p.ChooseExport = [this](QWidget*, const QString&, const QString& year) {
+            exportYear = year;
+            return exportAnswer;
+        };
     }
 
     ui::RtfPane& Pane(int tab = -1) {

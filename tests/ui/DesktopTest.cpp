@@ -15,11 +15,18 @@ class Desktop : public CommandsTest {
     void SetUp() override {
         if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs a window manager";
     }
+    // Waits up to five seconds for the window manager to bring `done` about.
+    template <typename Condition>
+    static bool WaitUntil(Condition done) {
+        for (int wait = 0; wait < 100 && !done(); ++wait)
+            QTest::qWait(50);
+        return done();
+    }
     // Shows `w` and waits until the window manager has framed it.
     static void ShowFramed(QWidget* w) {
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-        QTest::qWait(300);
+        ASSERT_TRUE(WaitUntil([w] { return w->frameGeometry() != w->geometry(); }));
     }
 };
 
@@ -29,11 +36,11 @@ TEST_F(Desktop, FindDialogSitsAtTheWindowsUpperRightCorner) {
     window->menu.mnuFind->trigger();
     ui::frmFind* find = window->FindDialog();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(find));
-    QTest::qWait(300);
-    const QRect main = window->frameGeometry(), dialog = find->frameGeometry();
+    const QRect main = window->frameGeometry();
     ASSERT_GT(main.height(), window->height());  // the window manager framed it
-    EXPECT_EQ(dialog.top(), main.top());
-    EXPECT_EQ(dialog.right(), main.right());
+    WaitUntil([&] { return find->frameGeometry().topRight() == main.topRight(); });
+    EXPECT_EQ(find->frameGeometry().top(), main.top());
+    EXPECT_EQ(find->frameGeometry().right(), main.right());
 }
 
 TEST_F(Desktop, MaximiseAndRestoreAtTheMinimumKeepTheLayoutWhole) {
@@ -41,10 +48,9 @@ TEST_F(Desktop, MaximiseAndRestoreAtTheMinimumKeepTheLayoutWhole) {
     ShowFramed(window);
     const QSize start = window->size();
     window->showMaximized();
-    QTest::qWait(300);
+    ASSERT_TRUE(WaitUntil([&] { return window->width() > start.width(); }));
     window->showNormal();
-    QTest::qWait(300);
-    EXPECT_EQ(window->size(), start);
+    EXPECT_TRUE(WaitUntil([&] { return window->size() == start; }));
     const QRect area = window->centralWidget()->rect();
     const QRect close(window->cbExit->mapTo(window->centralWidget(), QPoint(0, 0)),
                       window->cbExit->size());

@@ -110,6 +110,33 @@ TEST_F(FileMenu, SaveAsRtfAndAsText) {
     EXPECT_EQ(again.Get("LastDir", ""), (dir.path() + "/sub/").toStdString());
 }
 
+TEST_F(FileMenu, ExportTheYearToACalendarFile) {
+    Open({14, 4, 2001}, [](SettingsStore& s) { s.Save("Calendar", "2"); });
+    const QString path = dir.filePath("year.ics");
+    window->menu.mnuExport->trigger();  // cancelled: nothing written
+    EXPECT_EQ(exportYear, "2001 год от Р.Х. по старому стилю");
+    EXPECT_FALSE(QFile::exists(path));
+
+    exportAnswer = ui::ExportChoice{path, true, true, false};
+    window->menu.mnuExport->trigger();
+    const QString text = QString::fromUtf8(ReadAll(path));
+    ASSERT_TRUE(text.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_EQ(text.count("BEGIN:VEVENT"), 18 + 365);
+    // The Julian year 2001 begins on 14 January and Pascha fell on 15 April.
+    EXPECT_TRUE(text.contains("UID:day-20010114@"));
+    EXPECT_TRUE(
+        text.contains("DTSTART;VALUE=DATE:20010415\r\nDTEND;VALUE=DATE:20010416\r\n"
+                      "SUMMARY:СВЕТЛОЕ ХРИСТОВО ВОСКРЕСЕНИЕ. ПАСХА"));
+    EXPECT_EQ(sys->settings.LastDir, (dir.path() + "/").toStdString());
+    EXPECT_TRUE(messages.empty());
+
+    // A folder that is not there: told, not lost.
+    exportAnswer->path = dir.filePath("no/such/folder/year.ics");
+    window->menu.mnuExport->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("Файл не записан: " + exportAnswer->path));
+}
+
 TEST_F(FileMenu, CopySelectionWithItsFormatsAndCopyAll) {
     Open({14, 4, 2001});
     QClipboard* clipboard = QGuiApplication::clipboard();

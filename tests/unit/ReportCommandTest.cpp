@@ -82,6 +82,12 @@ TEST_F(Command, BadRequests) {
         {"--data"},
         {"--search", "Серафим"},  // only the Selection searches
         {"--view", "week", "--search", "Серафим"},
+        {"--view", "select", "--search", "Серафим", "--format", "json"},
+        {"--view", "feasts", "--format", "json"},
+        {"--view", "week", "--format", "ics"},
+        {"--view", "year", "--format", "ics", "--events", "days,"},
+        {"--view", "year", "--format", "ics", "--events", "saints"},
+        {"--view", "year", "--events", "days"},  // only the ics format has events
     };
     for (const auto& args : bad) {
         const auto file = dir / "never.txt";
@@ -119,7 +125,7 @@ TEST_F(Command, OutputThatCannotBeWritten) {
     // A disk that fills up: the file may grow to 100 bytes only.
     const auto full = dir / "full.txt";
     const std::vector<std::string> args = {"--data", dir.path().string(), "--date", "2025-1-15",
-                                           "-o", full.string()};
+                                           "-o",     full.string()};
     const auto onAFullDisk = [&args] {
         rlimit limit{};
         limit.rlim_cur = limit.rlim_max = 100;

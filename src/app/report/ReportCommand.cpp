@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <optional>
 #include <ostream>
 
@@ -14,7 +16,10 @@
 #include "reckoning/Calculate.h"
 #include "reckoning/DayNumbers.h"
 #include "reckoning/YearRange.h"
+#include "reports/CalendarEvents.h"
 #include "reports/CalendarSystem.h"
+#include "reports/Icalendar.h"
+#include "reports/JsonReport.h"
 #include "reports/RtfReader.h"
 
 namespace veltrin {
@@ -40,7 +45,12 @@ constexpr const char* kUsage =
     "  --font ИМЯ            шрифт документа (по умолчанию System)\n"
     "  --size N              размер шрифта в пунктах (по умолчанию 10)\n"
     "  --range НАЧ-КОН       диапазон годов (по умолчанию 1900-2100, не шире 325-2325)\n"
-    "  --format text|rtf     простой текст UTF-8 или документ RTF (по умолчанию text)\n"
+    "  --format ФОРМАТ       text: простой текст UTF-8 (по умолчанию); rtf: документ RTF;\n"
+    "                        json: данные дней для сценариев (виды day, week, month, year);\n"
+    "                        ics: события iCalendar (виды feasts, month, year)\n"
+    "  --events СПИСОК       события для ics через запятую: feasts (праздники), days\n"
+    "                        (памяти дней), fasts (посты); по умолчанию feasts для вида\n"
+    "                        feasts и days для month и year\n"
     "  -o ФАЙЛ               записать в файл вместо стандартного вывода\n"
     "  --help                эта справка\n";
 
@@ -55,6 +65,7 @@ struct Options {
     int size = 10;
     int minYear = kDefaultMinYear, maxYear = kDefaultMaxYear;
     std::string format = "text";
+    std::optional<EventChoice> events;
     std::string output;
     bool help = false;
 };
@@ -83,15 +94,34 @@ std::optional<std::vector<int>> ParseDashed(std::string_view text, size_t parts)
     return numbers;
 }
 
+// "feasts,days,fasts" in any order and number; nothing for an empty or unknown item.
+std::optional<EventChoice> ParseEvents(std::string_view list) {
+    EventChoice choice;
+    while (true) {
+        const size_t comma = list.find(',');
+        const std::string_view item = list.substr(0, comma);
+        if (item == "feasts")
+            choice.feasts = true;
+        else if (item == "days")
+            choice.days = true;
+        else if (item == "fasts")
+            choice.fasts = true;
+        else
+            return std::nullopt;
+        if (comma == std::string_view::npos) return choice;
+        list.remove_prefix(comma + 1);
+    }
+}
+
 // The options without a value, and those that take one.
 bool IsFlag(std::string_view a) {
     return a == "--whole-word" || a == "--indiction" || a == "--all-styles" ||
            a == "--no-fasting" || a == "--no-readings" || a == "--help" || a == "-h";
 }
 bool TakesValue(std::string_view a) {
-    return a == "--data" || a == "--style" || a == "--date" || a == "--view" ||
-           a == "--search" || a == "--font" || a == "--size" || a == "--range" ||
-           a == "--format" || a == "-o";
+    return a == "--data" || a == "--style" || a == "--date" || a == "--view" || a == "--search" ||
+           a == "--font" || a == "--size" || a == "--range" || a == "--format" || a == "--events" ||
+           a == "-o";
 }
 
 // Parses the arguments; an error message when something is wrong.
@@ -143,17 +173,27 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         } else if (a == "--range") {
             const auto n = ParseDashed(v, 2);
             if (!n || (*n)[0] < kWidestMinYear || (*n)[1] > kWidestMaxYear || (*n)[0] > (*n)[1])
-                return "диапазон годов должен лежать в пределах " +
-                       std::to_string(kWidestMinYear) + "-" + std::to_string(kWidestMaxYear) +
-                       ": " + v;
+                return "диапазон годов должен лежать в пределах " + std::to_string(kWidestMinYear) +
+                       "-" + std::to_string(kWidestMaxYear) + ": " + v;
             o.minYear = (*n)[0];
             o.maxYear = (*n)[1];
         } else if (a == "--format") {
-            if (v != "text" && v != "rtf") return "формат должен быть text или rtf: " + v;
+            if (v != "text" && v != "rtf" && v != "json" && v != "ics")
+                return "формат должен быть text, rtf, json или ics: " + v;
             o.format = v;
+        } else if (a == "--events") {
+            const auto events = ParseEvents(v);
+            if (!events) return "события должны быть списком из feasts, days и fasts: " + v;
+            o.events = events;
         } else if (a == "-o")
             o.output = v;
     }
+    if (o.format == "json" && o.view != "day" && o.view != "week" && o.view != "month" &&
+        o.view != "year")
+        return "формат json — для видов day, week, month и year";
+    if (o.format == "ics" && o.view != "feasts" && o.view != "month" && o.view != "year")
+        return "формат ics — для видов feasts, month и year";
+    if (o.events && o.format != "ics") return "список событий (--events) нужен только формату ics";
     if (o.view == "select") {
         std::string_view s = o.search ? std::string_view(*o.search) : std::string_view();
         while (!s.empty() && s.front() == ' ')
@@ -234,6 +274,44 @@ int TabOf(const std::string& view) {
     return kDayTab;
 }
 
+// The time of every DTSTAMP: now, or SOURCE_DATE_EPOCH for an output that must not change.
+std::time_t ExportTime() {
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+        long long seconds = 0;
+        const std::string_view text(epoch);
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+        if (ec == std::errc() && end == text.data() + text.size() && seconds >= 0)
+            return static_cast<std::time_t>(seconds);
+    }
+    return std::time(nullptr);
+}
+
+// The view in the chosen format, for the calendar standing on the chosen day.
+std::string Result(const Options& o, CalendarSystem& sys) {
+    const int tab = TabOf(o.view);
+    if (o.format == "text" || o.format == "rtf") {
+        if (tab == kSelectionTab)
+            sys.reports.BuildSelection(*o.search);
+        else
+            sys.RefreshView();
+        const std::string& document = sys.reports.Document(tab);
+        return o.format == "rtf" ? document : ParseRtf(document).PlainText();
+    }
+    const Calendar& c = sys.calendar;
+    const StyleDate& r = c.Cur();
+    int32_t first = c.CurDayNum, last = c.CurDayNum;
+    if (tab == kWeekTab) first = r.WeekFirstDay, last = r.WeekLastDay;
+    if (tab == kMonthTab) first = r.MonthFirstDay, last = r.MonthLastDay;
+    if (tab == kYearTab || tab == kMainFeastsTab) first = r.YearFirstDay, last = r.YearLastDay;
+    const RecordParts parts{o.fasting, o.readings};
+    if (o.format == "json") return JsonReport(sys.reports, o.view, c.CurStyle, first, last, parts);
+    EventChoice events;
+    (tab == kMainFeastsTab ? events.feasts : events.days) = true;
+    return WriteIcalendar(
+        CalendarEvents(sys.reports, c.CurStyle, first, last, o.events.value_or(events), parts),
+        "Велтринский календарь", IcsTimestamp(ExportTime()));
+}
+
 }  // namespace
 
 int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -288,14 +366,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     sys.reports.panes = &panes;
     sys.reports.WholeWord = o.wholeWord;
     GoToDate(c, o.style, date.day, date.month, date.year);
-
-    const int tab = TabOf(o.view);
-    if (tab == kSelectionTab)
-        sys.reports.BuildSelection(*o.search);
-    else
-        sys.RefreshView();
-    const std::string& document = sys.reports.Document(tab);
-    const std::string result = o.format == "rtf" ? document : ParseRtf(document).PlainText();
+    const std::string result = Result(o, sys);
 
     if (o.output.empty()) {
         out << result;

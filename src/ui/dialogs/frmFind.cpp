@@ -52,8 +52,7 @@ void frmFind::showEvent(QShowEvent* event) {
     const bool first = !loaded_;
     if (first) Form_Load();
     QDialog::showEvent(event);
-    // Once framed, the dialog's own frame is known and the corner is met exactly.
-    if (first) QTimer::singleShot(kFramingTime, this, &frmFind::PlaceAtOwnersCorner);
+    if (first) PlaceWhenFramed(kFramingChecks);
 }
 
 void frmFind::Form_Load() {
@@ -61,6 +60,18 @@ void frmFind::Form_Load() {
     adjustSize();
     PlaceAtOwnersCorner();
     strFind_Change();
+}
+
+void frmFind::PlaceWhenFramed(int checksLeft) {
+    // The window manager frames a new window in its own time; until then the owner's frame stood
+    // in for the dialog's.
+    if (frameGeometry() != geometry()) {
+        PlaceAtOwnersCorner();
+        return;
+    }
+    if (checksLeft > 0)
+        QTimer::singleShot(kFramingCheck, this,
+                           [this, checksLeft] { PlaceWhenFramed(checksLeft - 1); });
 }
 
 void frmFind::PlaceAtOwnersCorner() {

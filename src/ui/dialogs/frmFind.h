@@ -37,7 +37,10 @@ class frmFind : public QDialog {
     void Form_Load();
     // At the upper right corner of the main window, frame to frame.
     void PlaceAtOwnersCorner();
-    static constexpr int kFramingTime = 100;  // ms for a window manager to frame a new window
+    // Once framed, the dialog's own frame is known and the corner is met exactly.
+    void PlaceWhenFramed(int checksLeft);
+    static constexpr int kFramingCheck = 50;    // ms between looks at the frame
+    static constexpr int kFramingChecks = 100;  // then the dialog stays where it is
     void strFind_Change();
     const Prompts& prompts_;
     std::function<RtfPane*()> visiblePane_;

@@ -21,6 +21,7 @@ QAction* Item(QMenu* menu, const char* caption, const QKeySequence& keys = {},
 void MainMenu::Build(QMenuBar* bar) {
     mnuFile = bar->addMenu("&Файл");
     mnuSaveAS = Item(mnuFile, "Сохранить &как...", QKeySequence("Ctrl+S"));
+    mnuExport = Item(mnuFile, "&Экспорт в календарь (iCalendar)...");
     mnuFile->addSeparator();
     mnuCopy = Item(mnuFile, "&Копировать", QKeySequence("Ctrl+C"));
     mnuCopyAll = Item(mnuFile, "Копировать &все", QKeySequence("Ctrl+A"));

@@ -17,6 +17,7 @@ struct MainMenu {
 
     QMenu* mnuFile = nullptr;
     QAction* mnuSaveAS = nullptr;
+    QAction* mnuExport = nullptr;
     QAction* mnuCopy = nullptr;
     QAction* mnuCopyAll = nullptr;
     QAction* mnuFind = nullptr;

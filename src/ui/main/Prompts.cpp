@@ -1,9 +1,11 @@
 #include "ui/main/Prompts.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QPrinter>
 
+#include "ui/dialogs/ExportDialog.h"
 #include "ui/dialogs/FontChooser.h"
 #include "ui/dialogs/PrintDialog.h"
 
@@ -39,6 +41,21 @@ bool AskPrinter(QWidget* owner, QPrinter& printer, bool hasSelection) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::optional<ExportChoice> AskExport(QWidget* owner, const QString& directory,
+                                      const QString& year) {
+    ExportDialog choice(owner, year);
+    if (choice.exec() != QDialog::Accepted) return {};
+    QFileDialog dialog(owner, "Экспорт в календарь", directory);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({"iCalendar (*.ics)"});
+    dialog.setDefaultSuffix("ics");
+    dialog.selectFile(QString("Велтринский календарь %1.ics").arg(year.section(' ', 0, 0)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return ExportChoice{dialog.selectedFiles().front(), choice.Feasts->isChecked(),
+                        choice.Days->isChecked(), choice.Fasts->isChecked()};
+}
+
 void ShowMessage(QWidget* owner, const QString& title, const QString& text,
                  QMessageBox::Icon icon) {
     QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
@@ -54,6 +71,7 @@ Prompts Prompts::Desktop() {
     p.ChooseFont = AskFont;
     p.ChoosePrinter = AskPrinter;
     p.OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    p.ChooseExport = AskExport;
     return p;
 }
 

@@ -20,6 +20,12 @@ struct SaveChoice {
     int filterIndex = 1;  // 1: Rich Text Format, 2: text document
 };
 
+// What goes into a calendar export, and the file it goes to.
+struct ExportChoice {
+    QString path;
+    bool feasts = false, days = false, fasts = false;
+};
+
 struct Prompts {
     std::function<void(QWidget* owner, const QString& title, const QString& text,
                        QMessageBox::Icon icon)>
@@ -32,6 +38,11 @@ struct Prompts {
     // print only it, and that choice comes preselected.
     std::function<bool(QWidget* owner, QPrinter& printer, bool hasSelection)> ChoosePrinter;
     std::function<void(const QUrl& url)> OpenUrl;
+    // The events and the file of a calendar export of `year`, starting in `directory`; nothing
+    // when the user cancels.
+    std::function<std::optional<ExportChoice>(QWidget* owner, const QString& directory,
+                                              const QString& year)>
+        ChooseExport;
 
     // The desktop's dialogs and opener.
     static Prompts Desktop();

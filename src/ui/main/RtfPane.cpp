@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -18,6 +17,7 @@
 #include "data/IniReader.h"
 #include "ui/main/PaneText.h"
 #include "ui/main/RtfWriter.h"
+#include "ui/main/WholeFile.h"
 
 namespace veltrin::ui {
 
@@ -124,25 +124,9 @@ std::string RtfPane::Rtf() const {
     return rtf_.empty() ? WriteRtf(*document()) : rtf_;
 }
 
-namespace {
-// Written whole beside the target and put in its place only when every byte reached the disk, so
-// a failure leaves no partial file and an existing file as it was.
-QString WriteFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
-}
-}  // namespace
-
 QString RtfPane::SaveRtf(const QString& path) const {
     const std::string rtf = Rtf();
-    return WriteFile(path, QByteArray(rtf.data(), static_cast<qsizetype>(rtf.size())));
+    return WriteWholeFile(path, QByteArray(rtf.data(), static_cast<qsizetype>(rtf.size())));
 }
 
 QString RtfPane::PlainText() const {
@@ -152,7 +136,7 @@ QString RtfPane::PlainText() const {
 QString RtfPane::SaveText(const QString& path) const {
     QString text = PlainText();
     if (!text.isEmpty() && !text.endsWith('\n')) text += '\n';
-    return WriteFile(path, text.toUtf8());
+    return WriteWholeFile(path, text.toUtf8());
 }
 
 int RtfPane::Find(const QString& text, int start, bool wholeWord) {

@@ -93,6 +93,9 @@ class frmVeltrin : public QMainWindow, public CalendarHost, public ReportPanes {
     // The "Файл" menu.
     void TestmnuFile();
     void mnuSaveAS_Click();
+    void mnuExport_Click();
+    // Tells the user of a file that was not written; remembers the folder of one that was.
+    void FinishSaving(const QString& path, const QString& failure);
     void mnuCopy_Click();
     void mnuCopyAll_Click();
     void mnuPrint_Click();

@@ -14,13 +14,19 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+#include <ctime>
+
+#include "reckoning/Names.h"
+#include "reports/CalendarEvents.h"
 #include "reports/CalendarSystem.h"
+#include "reports/Icalendar.h"
 #include "ui/dialogs/frmFind.h"
 #include "ui/main/CellGrid.h"
 #include "ui/main/PaneText.h"
 #include "ui/main/ReportTabs.h"
 #include "ui/main/RtfPane.h"
 #include "ui/main/RtfWriter.h"
+#include "ui/main/WholeFile.h"
 #include "ui/main/frmVeltrin.h"
 
 namespace veltrin::ui {
@@ -47,6 +53,7 @@ void PutOnClipboard(const std::string& rtf, const QString& html, const QString& 
 void frmVeltrin::ConnectCommands() {
     connect(menu.mnuFile, &QMenu::aboutToShow, this, &frmVeltrin::TestmnuFile);
     connect(menu.mnuSaveAS, &QAction::triggered, this, &frmVeltrin::mnuSaveAS_Click);
+    connect(menu.mnuExport, &QAction::triggered, this, &frmVeltrin::mnuExport_Click);
     connect(menu.mnuCopy, &QAction::triggered, this, &frmVeltrin::mnuCopy_Click);
     connect(menu.mnuCopyAll, &QAction::triggered, this, &frmVeltrin::mnuCopyAll_Click);
     connect(menu.mnuPrint, &QAction::triggered, this, &frmVeltrin::mnuPrint_Click);
@@ -103,18 +110,40 @@ void frmVeltrin::mnuSaveAS_Click() {
     const auto choice = prompts.SaveFile(this, QString::fromStdString(sys_.settings.LastDir));
     if (!choice || choice->path.isEmpty()) return;
     const RtfPane* pane = VisiblePane();
-    const QString failure =
-        choice->filterIndex == 2 ? pane->SaveText(choice->path) : pane->SaveRtf(choice->path);
+    FinishSaving(choice->path, choice->filterIndex == 2 ? pane->SaveText(choice->path)
+                                                        : pane->SaveRtf(choice->path));
+}
+
+void frmVeltrin::FinishSaving(const QString& path, const QString& failure) {
     if (!failure.isEmpty()) {
-        // The user must not go away believing the report was saved.
+        // The user must not go away believing the file was saved.
         if (prompts.Message)
             prompts.Message(this, windowTitle(),
-                            QString("Файл не записан: %1\n%2").arg(choice->path, failure),
+                            QString("Файл не записан: %1\n%2").arg(path, failure),
                             QMessageBox::Warning);
         return;
     }
-    const qsizetype cut = choice->path.lastIndexOf('/');
-    sys_.settings.LastDir = cut < 0 ? std::string() : choice->path.left(cut + 1).toStdString();
+    const qsizetype cut = path.lastIndexOf('/');
+    sys_.settings.LastDir = cut < 0 ? std::string() : path.left(cut + 1).toStdString();
+}
+
+void frmVeltrin::mnuExport_Click() {
+    if (!prompts.ChooseExport) return;
+    const Calendar& c = sys_.calendar;
+    const StyleDate& year = c.Cur();
+    const QString yearName = QString("%1 год%2")
+                                 .arg(year.Year)
+                                 .arg(QString::fromUtf8(StyleNames[c.CurStyle - 1].data()));
+    const auto choice =
+        prompts.ChooseExport(this, QString::fromStdString(sys_.settings.LastDir), yearName);
+    if (!choice || choice->path.isEmpty()) return;
+    const Settings& s = sys_.settings;
+    const EventChoice events{choice->feasts, choice->days, choice->fasts};
+    const std::string text = WriteIcalendar(
+        CalendarEvents(sys_.reports, c.CurStyle, year.YearFirstDay, year.YearLastDay, events,
+                       {s.ShowFasting, s.ShowReadings}),
+        "Велтринский календарь: " + yearName.toStdString(), IcsTimestamp(std::time(nullptr)));
+    FinishSaving(choice->path, WriteWholeFile(choice->path, Bytes(text)));
 }
 
 void frmVeltrin::mnuCopy_Click() {
