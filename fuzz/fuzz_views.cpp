@@ -1,8 +1,12 @@
-// Every view's builder over a random data directory; the search text is the input's last part.
+// Every view's builder over a random data directory, with the JSON and iCalendar forms of the
+// days; the search text is the input's last part.
 
 #include "FuzzDataDir.h"
 #include "reckoning/Calculate.h"
+#include "reports/CalendarEvents.h"
 #include "reports/CalendarSystem.h"
+#include "reports/Icalendar.h"
+#include "reports/JsonReport.h"
 #include "reports/RtfReader.h"
 
 namespace {
@@ -18,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::WriteFiles(
         data, size,
         {"December.DAT", "January.DAT", "February28.DAT", "Relocatable.DAT", "Relocatable1.DAT",
-         "Special.DAT", "Weekdays.DAT", "Weekdays1.DAT", "SpecWeekDays.DAT", "search"});
+         "Special.DAT", "Weekdays.DAT", "Weekdays1.DAT", "SpecWeekDays.DAT", "Lectionary.DAT",
+         "search"});
     CalendarSystem sys;
     AnyTab panes;
     sys.reports.panes = &panes;
@@ -34,6 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         sys.RefreshView();
         (void)ParseRtf(sys.reports.Document(tab)).PlainText();
     }
+    const StyleDate& r = c.Cur();
+    (void)JsonReport(sys.reports, "month", style, r.MonthFirstDay, r.MonthLastDay, {});
+    (void)WriteIcalendar(CalendarEvents(sys.reports, style, r.YearFirstDay, r.YearLastDay,
+                                        {true, true, true}, {}),
+                         "fuzz", "20260101T000000Z");
     std::string search;
     std::ifstream(fuzz::Directory() / "search", std::ios::binary) >> search;
     sys.reports.BuildSelection(search.empty() ? "а" : search);

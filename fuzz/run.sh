@@ -7,7 +7,7 @@ seconds=${FUZZ_SECONDS:-60}
 CXX=clang++ cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)"
 bash "$root/fuzz/seed.sh" "$root" "$build/corpus"
-for target in tables rtf views settings; do
+for target in tables rtf views settings readings; do
   mkdir -p "$build/corpus/$target" "$build/findings/$target"
   echo "== fuzz_$target for ${seconds}s"
   "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=200000 \
