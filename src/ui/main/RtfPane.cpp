@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <tuple>
 
 #include "data/IniReader.h"
 #include "ui/main/PaneText.h"
@@ -39,10 +41,56 @@ QFont RtfDocumentBuilder::FontOf(const RtfRun& run) {
     return font;
 }
 
+namespace {
+
+// The look of a run: runs that look alike share one character format, made once a document.
+using RunLook = std::tuple<std::string, bool, int, bool, bool, bool, bool, int, int, int>;
+RunLook LookOf(const RtfRun& run) {
+    const RtfColor c = run.color.value_or(RtfColor{});
+    return {run.fontName,  run.fixedPitch,        run.halfPoints, run.bold, run.italic,
+            run.underline, run.color.has_value(), c.red,          c.green,  c.blue};
+}
+
+QFont SizedFontOf(const RtfRun& run) {
+    QFont font = RtfDocumentBuilder::FontOf(run);
+    font.setPointSizeF(run.halfPoints > 0 ? run.halfPoints / 2.0 : 12.0);
+    return font;
+}
+
+class FormatCache {
+  public:
+    const QTextCharFormat& Of(const RtfRun& run) {
+        const auto [at, made] = formats_.try_emplace(LookOf(run));
+        if (made) {
+            at->second.setFont(SizedFontOf(run));
+            if (run.color)
+                at->second.setForeground(QColor(run.color->red, run.color->green, run.color->blue));
+        }
+        return at->second;
+    }
+    // The indentation under which a line that begins with a rank sign wraps: the sign and a blank.
+    qreal HangOf(const RtfRun& sign, const RtfRun& text) {
+        const auto key = std::make_pair(sign.text, std::make_pair(LookOf(sign), LookOf(text)));
+        const auto [at, made] = hangs_.try_emplace(key, 0.0);
+        if (made)
+            at->second = QFontMetricsF(SizedFontOf(sign))
+                             .horizontalAdvance(QString::fromStdString(sign.text)) +
+                         QFontMetricsF(SizedFontOf(text)).horizontalAdvance(QChar(' '));
+        return at->second;
+    }
+
+  private:
+    std::map<RunLook, QTextCharFormat> formats_;
+    std::map<std::pair<std::string, std::pair<RunLook, RunLook>>, qreal> hangs_;
+};
+
+}  // namespace
+
 void RtfDocumentBuilder::Build(const RtfDocument& document, QTextDocument& target) {
     target.clear();
     target.setDocumentMargin(4);
     QTextCursor cursor(&target);
+    FormatCache formats;
     // One edit for the whole document: the pane lays it out once, not after every run.
     cursor.beginEditBlock();
     bool first = true;
@@ -52,13 +100,7 @@ void RtfDocumentBuilder::Build(const RtfDocument& document, QTextDocument& targe
         block.setBottomMargin(0);
         // A line that begins with a rank sign wraps under its text, not under the sign.
         if (paragraph.runs.size() >= 2 && paragraph.runs[0].fixedPitch) {
-            const QString sign = QString::fromStdString(paragraph.runs[0].text);
-            QFont signFont = FontOf(paragraph.runs[0]);
-            signFont.setPointSizeF(paragraph.runs[0].halfPoints / 2.0);
-            QFont textFont = FontOf(paragraph.runs[1]);
-            textFont.setPointSizeF(paragraph.runs[1].halfPoints / 2.0);
-            const qreal hang = QFontMetricsF(signFont).horizontalAdvance(sign) +
-                               QFontMetricsF(textFont).horizontalAdvance(QChar(' '));
+            const qreal hang = formats.HangOf(paragraph.runs[0], paragraph.runs[1]);
             block.setLeftMargin(hang);
             block.setTextIndent(-hang);
         }
@@ -73,15 +115,9 @@ void RtfDocumentBuilder::Build(const RtfDocument& document, QTextDocument& targe
             cursor.insertBlock(block);
         first = false;
         for (const RtfRun& run : paragraph.runs) {
-            QTextCharFormat format;
-            QFont font = FontOf(run);
-            font.setPointSizeF(run.halfPoints > 0 ? run.halfPoints / 2.0 : 12.0);
-            format.setFont(font);
-            if (run.color)
-                format.setForeground(QColor(run.color->red, run.color->green, run.color->blue));
             QString text = WithUnbreakableHyphens(QString::fromStdString(run.text));
             text.replace(QChar('\n'), QChar::LineSeparator);
-            cursor.insertText(text, format);
+            cursor.insertText(text, formats.Of(run));
         }
     }
     cursor.endEditBlock();
