@@ -51,12 +51,7 @@ TEST_F(Desktop, MaximiseAndRestoreAtTheMinimumKeepTheLayoutWhole) {
     ASSERT_TRUE(WaitUntil([&] { return window->width() > start.width(); }));
     window->showNormal();
     EXPECT_TRUE(WaitUntil([&] { return window->size() == start; }));
-    const QRect area = window->centralWidget()->rect();
-    const QRect close(window->cbExit->mapTo(window->centralWidget(), QPoint(0, 0)),
-                      window->cbExit->size());
-    EXPECT_TRUE(area.contains(close));
-    EXPECT_TRUE(window->cbExit->isVisible());
-    EXPECT_LE(window->SSTab1->geometry().bottom(), area.bottom());
+    ExpectWholeLayout(*window);
 }
 
 }  // namespace

@@ -18,8 +18,6 @@ TEST_F(Find, DialogStepsThroughEveryOccurrenceThenStopsAtTheEnd) {
     window->menu.mnuFind->trigger();
     ui::frmFind* find = window->FindDialog();
     ASSERT_NE(find, nullptr);
-    EXPECT_TRUE(find->isVisible());
-    EXPECT_EQ(find->windowTitle(), "Поиск");
     EXPECT_FALSE(find->cbFind->isEnabled());
     find->strFind->setText("ПРП.");  // letter case is not matched
     ASSERT_TRUE(find->cbFind->isEnabled());
@@ -33,8 +31,6 @@ TEST_F(Find, DialogStepsThroughEveryOccurrenceThenStopsAtTheEnd) {
     find->cbFind->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Поиск достиг конца текста.");
-    EXPECT_EQ(messages[0].title, "Поиск");
-    EXPECT_EQ(messages[0].icon, QMessageBox::Information);
     EXPECT_EQ(SelectionStart(), expected.back());  // no wrapping round
 
     // The caret back at the start begins again; Enter in the box searches as well.

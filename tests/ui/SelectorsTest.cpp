@@ -15,48 +15,21 @@ namespace {
 
 using Selectors = WindowTest;
 
-TEST_F(Selectors, ListsOfTheDefaultRange) {
+TEST_F(Selectors, ListsAndDatesOfTheDefaultRange) {
     Open({14, 4, 2001});
     ASSERT_EQ(Cal().CurStyle, kJulian);  // nothing stored: style 2
     auto* years = window->Combo1[kYearSelector];
     auto* months = window->Combo1[kMonthSelector];
     EXPECT_EQ(years->count(), 201);
-    EXPECT_EQ(years->itemText(0), "1900");
-    EXPECT_EQ(years->itemText(200), "2100");
-    EXPECT_EQ(months->itemText(0), "(1) Январь");
-    EXPECT_EQ(window->Combo1[kWeekdaySelector]->itemText(0), "Воскресенье");
-    EXPECT_EQ(window->Combo1[kWeekSelector]->count(), Cal().Cur().YearWeeks);
-    EXPECT_EQ(window->Combo1[kWeekSelector]->currentIndex(), Cal().Cur().WeekOfYear - 1);
     EXPECT_EQ(years->currentIndex(), 2001 - 1900);
+    EXPECT_EQ(window->Combo1[kWeekSelector]->count(), Cal().Cur().YearWeeks);
+    EXPECT_EQ(window->MSFlexGrid2->At(0, 1).text, "1 апреля 7509 ");
+    EXPECT_EQ(window->MSFlexGrid2->At(2, 1).text, "14 апреля 2001 ");
 
     window->ChangeStyle(kAnnoMundi);
     EXPECT_EQ(years->itemText(0), "7408");
-    EXPECT_EQ(years->itemText(200), "7608");
     EXPECT_EQ(months->itemText(0), "(1) Сентябрь");
-    EXPECT_EQ(months->itemText(11), "(12) Август");
     EXPECT_EQ(months->currentIndex(), 7);  // 1 April 7509 is in the eighth month
-}
-
-TEST_F(Selectors, DatesGridInTheThreeStyles) {
-    Open({14, 4, 2001});
-    EXPECT_EQ(window->MSFlexGrid2->At(0, 1).text, "1 апреля 7509 ");
-    EXPECT_EQ(window->MSFlexGrid2->At(1, 1).text, "1 апреля 2001 ");
-    EXPECT_EQ(window->MSFlexGrid2->At(2, 1).text, "14 апреля 2001 ");
-    EXPECT_EQ(window->MSFlexGrid2->At(0, 0).back, QColor(255, 255, 192));
-    EXPECT_EQ(window->MSFlexGrid2->At(2, 1).back, QColor(192, 255, 255));
-}
-
-TEST_F(Selectors, WeekChoiceMovesByWholeWeeks) {
-    Open({14, 4, 2001});
-    const int32_t day = Cal().CurDayNum;
-    const int week = window->Combo1[kWeekSelector]->currentIndex();
-    Choose(kWeekSelector, week + 3);
-    EXPECT_EQ(Cal().CurDayNum, day + 21);
-    EXPECT_EQ(window->Combo1[kWeekSelector]->currentIndex(), week + 3);
-    EXPECT_EQ(window->PrevListIndex[kWeekSelector], week + 3);
-    // A second choice in the same list counts from there.
-    window->Combo1[kWeekSelector]->setCurrentIndex(week + 2);
-    EXPECT_EQ(Cal().CurDayNum, day + 14);
 }
 
 // Whatever selector has the focus and however the program moved the selectors, a step in any
@@ -137,12 +110,8 @@ TEST_F(Selectors, ArrowsStepOncePerPressButNotWithTheRightButton) {
     QTest::mousePress(forward, Qt::RightButton);
     QTest::mouseRelease(forward, Qt::RightButton);
     EXPECT_EQ(Cal().CurDayNum, day);
-    QTest::mouseClick(forward, Qt::LeftButton);
-    EXPECT_EQ(Cal().CurDayNum, day + 1);
     QTest::mouseDClick(forward, Qt::LeftButton);
-    EXPECT_EQ(Cal().CurDayNum, day + 2);  // the double click's own press
-    QTest::mouseClick(window->Label1[kYearSelector], Qt::LeftButton);
-    EXPECT_EQ(Cal().Cur().Year, 2000);
+    EXPECT_EQ(Cal().CurDayNum, day + 1);  // the double click's own press
 }
 
 TEST_F(Selectors, TodayKeepsTheStyle) {
@@ -160,28 +129,16 @@ using Views = WindowTest;
 
 TEST_F(Views, TabsBuildTheirViewOnceWhenShown) {
     Open({14, 4, 2001});
-    EXPECT_EQ(window->published[kDayTab], 1);
     EXPECT_EQ(window->published[kWeekTab], 0);
-    EXPECT_FALSE(window->SSTab1->Pane(kDayTab)->toPlainText().isEmpty());
-    EXPECT_FALSE(window->SSTab1->Pane(kAbbreviationsTab)->toPlainText().isEmpty());
-    window->Label2[kWeekdaySelector]->Step();
-    window->Label2[kWeekdaySelector]->Step();
-    EXPECT_EQ(window->published[kDayTab], 3);
-
+    EXPECT_FALSE(window->SSTab1->Pane(kAbbreviationsTab)->PlainText().isEmpty());
     window->menu.mnuTab[kWeekTab]->trigger();
+    window->menu.mnuTab[kWeekTab]->trigger();  // the tab already shown changes nothing
     EXPECT_EQ(window->SSTab1->CurrentTab(), kWeekTab);
     EXPECT_EQ(window->published[kWeekTab], 1);
-    for (int t = 0; t < 7; ++t)
-        EXPECT_EQ(window->menu.mnuTab[t]->isChecked(), t == kWeekTab) << t;
-    // The item of the tab already shown changes nothing.
-    window->menu.mnuTab[kWeekTab]->trigger();
-    EXPECT_TRUE(window->menu.mnuTab[kWeekTab]->isChecked());
-    EXPECT_EQ(window->published[kWeekTab], 1);
-    // Clicking a tab ticks its menu item.
+    // Clicking a tab ticks its menu item alone.
     window->SSTab1->SetCurrentTab(kMonthTab);
-    EXPECT_EQ(window->published[kMonthTab], 1);
-    EXPECT_TRUE(window->menu.mnuTab[kMonthTab]->isChecked());
-    EXPECT_FALSE(window->menu.mnuTab[kWeekTab]->isChecked());
+    for (int t = 0; t < 7; ++t)
+        EXPECT_EQ(window->menu.mnuTab[t]->isChecked(), t == kMonthTab) << t;
 }
 
 TEST_F(Views, SelectionTabTakesTheSelectedText) {
@@ -202,25 +159,17 @@ TEST_F(Views, SelectionTabTakesTheSelectedText) {
     EXPECT_EQ(window->published[kSelectionTab], 0);  // built on request only
 }
 
-TEST_F(Views, StyleMenuTicksAndRepaints) {
+TEST_F(Views, StyleMenuAndDatesGridSwitchTheStyle) {
     Open({14, 4, 2001});
-    EXPECT_TRUE(window->menu.mnuCal[kJulian]->isChecked());
     window->menu.mnuCal[kAnnoMundi]->trigger();
     EXPECT_EQ(Cal().CurStyle, kAnnoMundi);
-    for (int s = 1; s <= 3; ++s)
-        EXPECT_EQ(window->menu.mnuCal[s]->isChecked(), s == 1) << s;
     EXPECT_EQ(Grid().BackColor(), QColor(255, 255, 192));
     EXPECT_EQ(window->Combo1[kStyleSelector]->currentIndex(), 0);
-    // Choosing the ticked item again rebuilds nothing.
-    const int built = window->published[kDayTab];
-    window->menu.mnuCal[kAnnoMundi]->trigger();
-    EXPECT_TRUE(window->menu.mnuCal[kAnnoMundi]->isChecked());
-    EXPECT_EQ(window->published[kDayTab], built);
-    // A click on a row of the dates grid switches to its style.
+    // A click on a row of the dates grid switches to its style; the right button does not.
     window->MSFlexGrid2_MouseDown(Qt::LeftButton, 2);
     EXPECT_EQ(Cal().CurStyle, kGregorian);
-    EXPECT_TRUE(window->menu.mnuCal[kGregorian]->isChecked());
-    EXPECT_EQ(Grid().BackColor(), QColor(192, 255, 255));
+    for (int s = 1; s <= 3; ++s)
+        EXPECT_EQ(window->menu.mnuCal[s]->isChecked(), s == kGregorian) << s;
     window->MSFlexGrid2_MouseDown(Qt::RightButton, 0);
     EXPECT_EQ(Cal().CurStyle, kGregorian);
 }

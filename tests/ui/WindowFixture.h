@@ -16,6 +16,8 @@
 #include "reports/CalendarSystem.h"
 #include "shell/SettingsStore.h"
 #include "ui/main/CellGrid.h"
+#include "ui/main/ReportTabs.h"
+#include "ui/main/RtfPane.h"
 #include "ui/main/Selector.h"
 #include "ui/main/frmVeltrin.h"
 #include "ui/model/Colors.h"
@@ -99,5 +101,27 @@ class WindowTest : public testing::Test {
         return {row, column};
     }
 };
+
+// Where a widget lies in the window's client area.
+inline QRect InCentral(const ui::frmVeltrin& w, const QWidget* widget) {
+    return QRect(widget->mapTo(w.centralWidget(), QPoint(0, 0)), widget->size());
+}
+
+// The whole layout fits the window: the panel and "Закрыть" inside it, the tabs beside the panel
+// with the same margin above and below, every pane inside the tabs.
+inline void ExpectWholeLayout(const ui::frmVeltrin& w) {
+    const QRect area = w.centralWidget()->rect();
+    const QRect tabs = InCentral(w, w.SSTab1);
+    const QRect panel = InCentral(w, w.Frame1);
+    const QRect close = InCentral(w, w.cbExit);
+    EXPECT_TRUE(area.contains(panel)) << "panel " << panel.bottom() << " / " << area.bottom();
+    EXPECT_TRUE(area.contains(close)) << "Закрыть " << close.bottom() << " / " << area.bottom();
+    EXPECT_TRUE(area.contains(tabs)) << "tabs " << tabs.bottom() << " / " << area.bottom();
+    EXPECT_LT(tabs.right(), panel.left());
+    EXPECT_EQ(area.bottom() - tabs.bottom(), tabs.top() - area.top());
+    EXPECT_EQ(tabs.left() - area.left(), tabs.top() - area.top());
+    for (int i = 0; i < ui::ReportTabs::kTabs; ++i)
+        EXPECT_TRUE(tabs.contains(InCentral(w, w.SSTab1->Pane(i)))) << "pane " << i;
+}
 
 }  // namespace veltrin::test

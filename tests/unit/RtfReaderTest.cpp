@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "data/Cp1251.h"
-#include "reports/RtfReader.h"
 #include "reports/ReportFormat.h"
+#include "reports/RtfReader.h"
 #include "unit/ReportFixture.h"
 
 namespace veltrin {
@@ -76,8 +76,7 @@ TEST(RtfReader, BrokenDocuments) {
 
 // A face name with the characters of the RTF grammar in it leaves the document whole.
 TEST(RtfReader, FaceNamesCannotBreakTheDocument) {
-    const std::string document =
-        ReportHeader("Evil;}}{\\b", 10) + "\\cf1 Текст.\\par\r\n}";
+    const std::string document = ReportHeader("Evil;}}{\\b", 10) + "\\cf1 Текст.\\par\r\n}";
     const RtfDocument parsed = ParseRtf(*EncodeCp1251(document));
     ASSERT_FALSE(parsed.paragraphs.empty());
     const RtfRun& run = parsed.paragraphs[0].runs.at(0);

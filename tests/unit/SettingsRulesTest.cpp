@@ -5,43 +5,22 @@
 namespace veltrin {
 namespace {
 
-TEST(SettingsRules, NumbersRoundTruncateOrFallBack) {
-    EXPECT_EQ(ReadInteger("3", 2), 3);
+TEST(SettingsRules, StoredValuesRoundTruncateOrFallBack) {
     EXPECT_EQ(ReadInteger(" 2.6 ", 0), 3);
     EXPECT_EQ(ReadInteger("2.5", 0), 2);  // halves to even
-    EXPECT_EQ(ReadInteger("", 7), 7);
-    EXPECT_EQ(ReadInteger("seven", 7), 7);
     EXPECT_EQ(ReadInteger("7x", 7), 7);
     EXPECT_EQ(ReadInteger("40000", 10), 10);  // does not fit
-    EXPECT_EQ(ReadYear("1850.9", 1900), 1850);
     EXPECT_EQ(ReadYear("-1850.9", 1900), -1850);
-    EXPECT_EQ(ReadYear("abc", 1900), 1900);
-    EXPECT_FLOAT_EQ(ReadSingle("1e3", 0), 1000);
     EXPECT_FLOAT_EQ(ReadSingle("nan", 5), 5);
-}
-
-TEST(SettingsRules, BooleansInAnyCaseOrAsNumbers) {
-    EXPECT_TRUE(ReadBoolean("TRUE", false));
-    EXPECT_TRUE(ReadBoolean("true", false));
-    EXPECT_FALSE(ReadBoolean("fAlSe", true));
+    EXPECT_TRUE(ReadBoolean("tRuE", false));
     EXPECT_TRUE(ReadBoolean("-1", false));
     EXPECT_FALSE(ReadBoolean("0", true));
-    EXPECT_TRUE(ReadBoolean("yes", true));
-    EXPECT_FALSE(ReadBoolean("yes", false));
-    EXPECT_EQ(BooleanText(true), "True");
+    EXPECT_TRUE(ReadBoolean("yes", true));  // not a boolean: the default
     EXPECT_EQ(BooleanText(false), "False");
-}
-
-TEST(SettingsRules, StyleWeekdayAndSizeOutsideTheirValuesReadAsDefaults) {
-    EXPECT_EQ(ReadStyle("1"), 1);
-    EXPECT_EQ(ReadStyle("3"), 3);
-    EXPECT_EQ(ReadStyle("0"), 2);
     EXPECT_EQ(ReadStyle("4"), 2);
     EXPECT_EQ(ReadStyle("Gregorian"), 2);
-    EXPECT_EQ(ReadFirstWeekday("1"), 1);
     EXPECT_EQ(ReadFirstWeekday("3"), 7);
     EXPECT_EQ(ReadFontSize("0"), 10);
-    EXPECT_EQ(ReadFontSize("12"), 12);
 }
 
 TEST(SettingsRules, YearRangeKeepsTheCurrentYearInside) {
@@ -79,15 +58,11 @@ TEST(SettingsRules, PlacementStatesAndStoredValues) {
     WindowPlacement p = ResolvePlacement(s, kScreen, {kScreen});
     EXPECT_EQ(p.state, kNormalWindow);  // a minimised window opens normal
     EXPECT_FLOAT_EQ(p.left, 300);
-    EXPECT_FLOAT_EQ(p.top, 450);
     EXPECT_FLOAT_EQ(p.width, 10000);
-    s.state = "2";
-    EXPECT_EQ(ResolvePlacement(s, kScreen, {kScreen}).state, kMaximisedWindow);
-    s.state = "9";
-    EXPECT_EQ(ResolvePlacement(s, kScreen, {kScreen}).state, kNormalWindow);
     // Not a number: the default of the key, the default position using the stored size.
-    s = {"0", "tall", "12000", "left", "?"};
+    s = {"9", "tall", "12000", "left", "?"};
     p = ResolvePlacement(s, kScreen, {kScreen});
+    EXPECT_EQ(p.state, kNormalWindow);
     EXPECT_FLOAT_EQ(p.height, 6850);
     EXPECT_FLOAT_EQ(p.left, (19200 - 12000) / 2);
 }
@@ -132,23 +107,11 @@ TEST(SettingsRules, WindowLargerThanTheScreenStartsAtItsEdge) {
     EXPECT_TRUE(IsReachable({wide.left, wide.top, wide.width, wide.height}, {kScreen}));
 }
 
-}  // namespace
-}  // namespace veltrin
-
-namespace veltrin {
-namespace {
-
 TEST(SettingsRules, TypedYears) {
-    EXPECT_EQ(ReadTypedYear("1900"), 1900);
-    EXPECT_EQ(ReadTypedYear(" 1900 "), 1900);
-    EXPECT_EQ(ReadTypedYear("+1900"), 1900);
-    EXPECT_EQ(ReadTypedYear("1900.9"), 1900);
-    EXPECT_EQ(ReadTypedYear("1900,9"), 1900);
-    EXPECT_EQ(ReadTypedYear("1900."), 1900);
-    EXPECT_EQ(ReadTypedYear("-5"), -5);
+    for (const char* text : {" 1900 ", "+1900", "1900.9", "1900,9", "1900."})
+        EXPECT_EQ(ReadTypedYear(text), 1900) << text;
     EXPECT_EQ(ReadTypedYear("-0"), 0);
-    for (const char* text :
-         {"", " ", "1e9", "12abc", "abc", "19 00", ".5", "-", "+-1", "1234567", "0x10"})
+    for (const char* text : {"", "1e9", "12abc", "19 00", ".5", "+-1", "1234567", "0x10"})
         EXPECT_EQ(ReadTypedYear(text), std::nullopt) << text;
 }
 
@@ -169,14 +132,10 @@ TEST(SettingsRules, NewRangeMustHoldTheCurrentYearWithinTheWidest) {
                                                           {"325", "2326"},
                                                           {"2001", "2100"},
                                                           {"1900", "2001"},
-                                                          {"2002", "2100"},
-                                                          {"1900", "2000"},
                                                           {"2100", "1900"},
                                                           {"-0", "2100"},
                                                           {"", "2100"},
-                                                          {"1900", "12abc"},
-                                                          {"1e3", "2100"},
-                                                          {"1900", "1e9"}})
+                                                          {"1900", "12abc"}})
         EXPECT_EQ(verdict(low, high), RangeVerdict::kInvalid) << low << " " << high;
     // The same years as in force pass even outside today's rules: nothing is changed.
     EXPECT_EQ(CheckNewRange("1900", "2100", current, 2100).verdict, RangeVerdict::kUnchanged);

@@ -56,8 +56,6 @@ TEST_F(YearDates, ShiftToWeekday) {
     const int32_t sunday = ComputeDayNumber(kJulian, 13, 7, 2026);
     ASSERT_EQ(WeekdayOf(sunday), 7);
     EXPECT_EQ(ShiftToWeekday(sunday, 7), sunday + 7);  // never the day itself
-    EXPECT_EQ(ShiftToWeekday(sunday, 1), sunday + 1);
-    EXPECT_EQ(ShiftToWeekday(sunday, -7), sunday - 7);
     EXPECT_EQ(ShiftToWeekday(sunday, 0), sunday - 7);
     EXPECT_EQ(ShiftToWeekday(sunday, -6), sunday - 1);
     EXPECT_EQ(ShiftToWeekday(sunday + 3, 0), sunday);
