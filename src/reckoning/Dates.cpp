@@ -28,6 +28,18 @@ int YearLength(int style, int year) {
     return IsLeapYear(style, year) ? kLeapYear : kCommonYear;
 }
 
+namespace {
+// The date `rest` days after 1 January of a civil year.
+CivilDate DateInYear(int style, int year, int32_t rest) {
+    int month = 1;
+    while (rest >= MonthLength(style, month, year)) {
+        rest -= MonthLength(style, month, year);
+        ++month;
+    }
+    return {static_cast<int>(rest) + 1, month, year};
+}
+}  // namespace
+
 CivilDate JulianDateOf(int32_t dayNumber) {
     // Four-year blocks of the Julian calendar, the leap year last in each.
     const int32_t k = dayNumber - kJulianYearZeroEnd - 1;  // days since 1 January 1
@@ -42,12 +54,7 @@ CivilDate JulianDateOf(int32_t dayNumber) {
         rest -= YearLength(kJulian, year);
         ++year;
     }
-    int month = 1;
-    while (rest >= MonthLength(kJulian, month, year)) {
-        rest -= MonthLength(kJulian, month, year);
-        ++month;
-    }
-    return {static_cast<int>(rest) + 1, month, year};
+    return DateInYear(kJulian, year, rest);
 }
 
 CivilDate GregorianDateOf(int32_t dayNumber) {
@@ -55,13 +62,7 @@ CivilDate GregorianDateOf(int32_t dayNumber) {
     int year = JulianDateOf(dayNumber).year + 1;
     while (ComputeDayNumber(kGregorian, 1, 1, year) > dayNumber)
         --year;
-    int32_t rest = dayNumber - ComputeDayNumber(kGregorian, 1, 1, year);
-    int month = 1;
-    while (rest >= MonthLength(kGregorian, month, year)) {
-        rest -= MonthLength(kGregorian, month, year);
-        ++month;
-    }
-    return {static_cast<int>(rest) + 1, month, year};
+    return DateInYear(kGregorian, year, dayNumber - ComputeDayNumber(kGregorian, 1, 1, year));
 }
 
 CivilDate AnnoMundiDateOf(int32_t dayNumber) {

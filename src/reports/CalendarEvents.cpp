@@ -1,12 +1,10 @@
 #include "reports/CalendarEvents.h"
 
-#include <algorithm>
-#include <cstdio>
-
 #include "reckoning/Fasting.h"
 #include "reckoning/StyleDate.h"
 #include "reports/FastingText.h"
 #include "reports/MainFeasts.h"
+#include "reports/Reports.h"
 
 namespace veltrin {
 
@@ -18,10 +16,7 @@ constexpr std::string_view kUidDomain = "@veltrin-calendar";
 constexpr int32_t kFastReach = 60;
 
 std::string DateKey(int32_t day) {
-    const CivilDate d = GregorianDateOf(day);
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", d.year, d.month, d.day);
-    return text;
+    return IcsDate(GregorianDateOf(day));
 }
 
 // An event title does not end with a full stop.
@@ -38,7 +33,7 @@ IcsEvent DayEvent(const DayRecord& d) {
     e.summary = d.commemorations.empty() ? Title(d.weekLine) : Title(d.commemorations[0].text);
     // The receiving calendar shows the civil date; the church date is told here.
     std::vector<std::string> lines{
-        "По старому стилю: " + DateText(kJulian, d.dates[kJulian - 1]) + ".", d.weekLine};
+        "По старому стилю: " + Reports::DateText(kJulian, d.dates[kJulian - 1]) + ".", d.weekLine};
     if (!d.fastingText.empty()) lines.push_back(d.fastingText);
     for (const Commemoration& c : d.commemorations)
         lines.push_back(c.text);

@@ -7,9 +7,9 @@
 
 #include "data/Bases.h"
 #include "reckoning/Calendar.h"
+#include "reckoning/YearRange.h"
 #include "reports/Reports.h"
 #include "reports/Settings.h"
-#include "reckoning/YearRange.h"
 
 namespace veltrin {
 

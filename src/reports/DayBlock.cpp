@@ -6,13 +6,13 @@
 #include "data/Markup.h"
 #include "reckoning/Dates.h"
 #include "reckoning/DayNumbers.h"
+#include "reckoning/Fasting.h"
 #include "reckoning/Names.h"
 #include "reckoning/Paschalion.h"
-#include "reckoning/Fasting.h"
+#include "reports/DayRecord.h"
 #include "reports/FastingText.h"
 #include "reports/ReportFormat.h"
 #include "reports/Reports.h"
-#include "reports/VisibleText.h"
 
 namespace veltrin {
 
@@ -32,6 +32,11 @@ std::string Reports::StyleName() const {
 
 std::string Reports::MonthName(int style, int month, int grammaticalCase) {
     return std::string(CivilMonthName(CivilMonth(style, month), grammaticalCase));
+}
+
+std::string Reports::DateText(int style, const CivilDate& date) {
+    return std::to_string(date.day) + " " + MonthName(style, date.month, kGenitive) + " " +
+           std::to_string(date.year);
 }
 
 std::string Reports::IndictionLine(int32_t day) const {
@@ -87,9 +92,8 @@ DayPiece Reports::WeekLine(int style, int32_t day) const {
         const int year = DateOf(style, day).year;
         const int32_t yearStart = ComputeDayNumber(style, 1, 1, year);
         const int week = WeekNumber(yearStart, WeekdayOf(yearStart), day);
-        names += std::string(BlankMark) +
-                 std::string(WeekdayName(kChurchWeekdayNames, weekday)) + " " +
-                 DayWeekPhrase(PaschalionOf(style, year), week, weekday);
+        names += std::string(BlankMark) + std::string(WeekdayName(kChurchWeekdayNames, weekday)) +
+                 " " + DayWeekPhrase(PaschalionOf(style, year), week, weekday);
     }
     if (hasComma) names = JoinAfterDot(names, commas);
     const int tone = ToneOf(day);
@@ -186,23 +190,12 @@ std::string Reports::DayBlock(int32_t day, std::string_view indiction, bool show
 }
 
 std::string Reports::DaySummary(int32_t day) const {
-    const DayTexts texts = GatherDay(day);
-    std::string first;
-    for (const std::string& group : texts.groups) {
-        if (group.empty()) continue;
-        // The group's first item, after its sign (or indentation) in font 1.
-        std::string_view item = std::string_view(group).substr(0, group.find(ParagraphEnd));
-        constexpr std::string_view kAfterSign = "\\f0 ";
-        if (const size_t sign = item.find(kAfterSign); sign != std::string_view::npos)
-            item.remove_prefix(sign + kAfterSign.size());
-        first = TrimBlanks(ExtractVisibleText(item).text);
-        break;
-    }
-    const std::string fasting = settings_.ShowFasting
-                                    ? FastingText(FastingOf(day, RankOf(texts.highestSign)))
-                                    : std::string();
-    if (first.empty()) return fasting;
-    return fasting.empty() ? first : first + "\n" + fasting;
+    const DayRecord d = RecordOfDay(*this, calendar_.CurStyle, day, {settings_.ShowFasting, false});
+    const std::string first = !d.commemorations.empty() ? d.commemorations.front().text
+                              : !d.notes.empty()        ? d.notes.front()
+                                                        : std::string();
+    if (first.empty()) return d.fastingText;
+    return d.fastingText.empty() ? first : first + "\n" + d.fastingText;
 }
 
 }  // namespace veltrin

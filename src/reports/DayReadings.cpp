@@ -32,8 +32,8 @@ std::string NumberedGospels(const std::vector<Reading>& readings) {
     if (readings.size() < 2 || !gospels) return ReadingsText(readings);
     std::string text;
     for (size_t i = 0; i < readings.size(); ++i)
-        text += (i == 0 ? "" : " ") + std::string("Ев. ") + std::to_string(i + 1) + "-е: " +
-                ReadingText(readings[i]);
+        text += (i == 0 ? "" : " ") + std::string("Ев. ") + std::to_string(i + 1) +
+                "-е: " + ReadingText(readings[i]);
     return text;
 }
 
@@ -65,7 +65,8 @@ std::string Reports::ReadingsText(int32_t day, const ReadingKeys& own) const {
         if (key == "rm" && d.matins.empty()) d.matins = text(value);
     if (d.matins.empty()) {
         const std::string mat = fromSection("mat");
-        const bool numbered = !mat.empty() && mat.find_first_not_of("0123456789") == std::string::npos;
+        const bool numbered =
+            !mat.empty() && mat.find_first_not_of("0123456789") == std::string::npos;
         const int number = numbered ? std::atoi(mat.c_str()) : 0;
         if (number >= 1 && number <= 11)
             d.matins = sundayGospel(number);
@@ -92,15 +93,15 @@ std::string Reports::ReadingsText(int32_t day, const ReadingKeys& own) const {
     } else {
         const std::string weekday = kWeekdayKeys[place.weekday];
         const std::string apostle =
-            place.apostleWeek < 0 ? std::string()
-                                  : text(bases_.Lectionary("pentecost-" +
-                                                               std::to_string(place.apostleWeek),
-                                                           weekday + ".ap"));
+            place.apostleWeek < 0
+                ? std::string()
+                : text(bases_.Lectionary("pentecost-" + std::to_string(place.apostleWeek),
+                                         weekday + ".ap"));
         const std::string gospel =
-            place.gospelWeek < 0 ? std::string()
-                                 : text(bases_.Lectionary("pentecost-" +
-                                                              std::to_string(place.gospelWeek),
-                                                          weekday + ".ev"));
+            place.gospelWeek < 0
+                ? std::string()
+                : text(bases_.Lectionary("pentecost-" + std::to_string(place.gospelWeek),
+                                         weekday + ".ev"));
         d.liturgy = apostle;
         if (!gospel.empty()) d.liturgy += (d.liturgy.empty() ? "" : " ") + gospel;
     }

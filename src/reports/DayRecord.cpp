@@ -40,11 +40,6 @@ void AddItems(DayRecord& record, int group, std::string_view fragment) {
 
 }  // namespace
 
-std::string DateText(int style, const CivilDate& date) {
-    return std::to_string(date.day) + " " + Reports::MonthName(style, date.month, kGenitive) + " " +
-           std::to_string(date.year);
-}
-
 std::string_view SignKey(Sign sign) {
     switch (sign) {
         case kGreatFeastSign:

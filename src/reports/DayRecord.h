@@ -45,9 +45,6 @@ struct RecordParts {
 
 DayRecord RecordOfDay(const Reports& reports, int style, int32_t day, RecordParts parts);
 
-// The plain text of a day's date in a style: "24 ноября 2026".
-std::string DateText(int style, const CivilDate& date);
-
 // Sign names for scripts: "great-feast", "vigil", "polyeleos", "great-doxology", "six-stichera";
 // empty for none.
 std::string_view SignKey(Sign sign);

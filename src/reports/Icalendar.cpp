@@ -17,12 +17,6 @@ bool IsUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-std::string DateValue(const CivilDate& d) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", d.year, d.month, d.day);
-    return text;
-}
-
 // The day after the last: DTEND of an all-day event is exclusive.
 CivilDate DayAfter(const CivilDate& first, int days) {
     return GregorianDateOf(ComputeDayNumber(kGregorian, first.day, first.month, first.year) + days);
@@ -73,6 +67,12 @@ std::string FoldIcsLine(std::string_view line) {
     return out;
 }
 
+std::string IcsDate(const CivilDate& d) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", d.year, d.month, d.day);
+    return text;
+}
+
 std::string IcsTimestamp(std::time_t time) {
     std::tm utc{};
     gmtime_r(&time, &utc);
@@ -97,8 +97,8 @@ std::string WriteIcalendar(const std::vector<IcsEvent>& events, std::string_view
         line("BEGIN", "VEVENT");
         line("UID", e.uid);
         line("DTSTAMP", stamp);
-        line("DTSTART;VALUE=DATE", DateValue(e.first));
-        line("DTEND;VALUE=DATE", DateValue(DayAfter(e.first, e.days)));
+        line("DTSTART;VALUE=DATE", IcsDate(e.first));
+        line("DTEND;VALUE=DATE", IcsDate(DayAfter(e.first, e.days)));
         line("SUMMARY", EscapeIcsText(e.summary));
         if (!e.description.empty()) line("DESCRIPTION", EscapeIcsText(e.description));
         if (!e.category.empty()) line("CATEGORIES", EscapeIcsText(e.category));

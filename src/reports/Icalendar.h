@@ -25,6 +25,8 @@ struct IcsEvent {
 std::string EscapeIcsText(std::string_view text);
 // A content line as it goes into the file: folded, with its CRLF.
 std::string FoldIcsLine(std::string_view line);
+// A date as a DATE value: 20261207.
+std::string IcsDate(const CivilDate& date);
 // A UTC date-time as a DTSTAMP value: 20261207T043000Z.
 std::string IcsTimestamp(std::time_t time);
 

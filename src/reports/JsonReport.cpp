@@ -2,6 +2,7 @@
 
 #include "reckoning/Names.h"
 #include "reports/JsonWriter.h"
+#include "reports/Reports.h"
 
 namespace veltrin {
 
@@ -18,7 +19,7 @@ void WriteDate(JsonWriter& json, int style, const CivilDate& date) {
     json.Key("day");
     json.Number(date.day);
     json.Key("text");
-    json.String(DateText(style, date));
+    json.String(Reports::DateText(style, date));
     json.EndObject();
 }
 

@@ -18,9 +18,9 @@ std::string BookName(const std::string& code) {
 }  // namespace
 
 std::string RomanNumeral(int n) {
-    static const std::pair<int, const char*> kValues[] = {
-        {100, "C"}, {90, "XC"}, {50, "L"}, {40, "XL"}, {10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"},
-        {1, "I"}};
+    static const std::pair<int, const char*> kValues[] = {{100, "C"}, {90, "XC"}, {50, "L"},
+                                                          {40, "XL"}, {10, "X"},  {9, "IX"},
+                                                          {5, "V"},   {4, "IV"},  {1, "I"}};
     std::string out;
     for (const auto& [value, letters] : kValues)
         for (; n >= value; n -= value)
@@ -71,8 +71,8 @@ std::string ReadingsParagraph(const DayReadings& d) {
     };
     const std::string dash = " " + std::string(kEnDash) + " ";
     add("Утр." + dash, d.matins);
-    const char* const hours[4] = {"На 1-м часе: ", "На 3-м часе: ", "На 6-м часе: ",
-                                  "На 9-м часе: "};
+    const char* const hours[4] = {
+        "На 1-м часе: ", "На 3-м часе: ", "На 6-м часе: ", "На 9-м часе: "};
     for (int h = 0; h < 4; ++h)
         add(hours[h], d.hours[h]);
     add("На веч.: ", d.vespers);

@@ -17,10 +17,10 @@ std::string RomanNumeral(int n);
 
 // The pieces of the day's readings, in the order they are printed.
 struct DayReadings {
-    std::string matins;         // the Gospel of Matins, its "Ев. N-е, " included
-    std::string hours[4];       // the first, third, sixth and ninth hours
+    std::string matins;    // the Gospel of Matins, its "Ев. N-е, " included
+    std::string hours[4];  // the first, third, sixth and ninth hours
     std::string vespers;
-    std::string liturgy;        // the Liturgy, the commemorations' readings with their labels
+    std::string liturgy;  // the Liturgy, the commemorations' readings with their labels
 };
 std::string ReadingsParagraph(const DayReadings& readings);
 

@@ -13,6 +13,7 @@
 
 #include "data/Bases.h"
 #include "reckoning/Calendar.h"
+#include "reckoning/Dates.h"
 #include "reports/RowBuffer.h"
 #include "reports/Settings.h"
 
@@ -97,6 +98,8 @@ class Reports {
     std::string DaySummary(int32_t day) const;
     // The name of month `month` of a style, in case 1 (nominative) or 2 (genitive).
     static std::string MonthName(int style, int month, int grammaticalCase);
+    // A date of a style in plain words: "24 ноября 2026".
+    static std::string DateText(int style, const CivilDate& date);
 
     // Position (1-based, in bytes of the lower-cased visible text) of the first acceptable
     // match at or after `start`, or 0.

@@ -72,8 +72,9 @@ int JulianYearOfMonth(int month, int aroundYear, int32_t first, int32_t last) {
 
 }  // namespace
 
-std::optional<ReportRow> Reports::RowOfJulianDay(int julianDay, int julianMonth, std::string_view text,
-                                           std::string_view search, bool mark) const {
+std::optional<ReportRow> Reports::RowOfJulianDay(int julianDay, int julianMonth,
+                                                 std::string_view text, std::string_view search,
+                                                 bool mark) const {
     const StyleDate& range = calendar_.Cur();
     const int year = JulianDateOf(calendar_.CurDayNum).year;
     int32_t a = ComputeDayNumber(kJulian, julianDay, julianMonth, year);
@@ -112,8 +113,8 @@ void Reports::BuildSelection(std::string_view text) {
     for (const DatedRow& r : bases_.RowsBetween(first, last)) {
         if (r.table > kSpecialTable) continue;
         const MovableRow& row = bases_.Movable(r);
-        for (const std::string* t : {&row.Text0, &row.Text11, &row.Text19, &row.Text21,
-                                     &row.Text29, &row.Text31, &row.Text39, &row.Text4}) {
+        for (const std::string* t : {&row.Text0, &row.Text11, &row.Text19, &row.Text21, &row.Text29,
+                                     &row.Text31, &row.Text39, &row.Text4}) {
             const auto marked = MarkMatches(*t, search);
             if (!marked) continue;
             if (!rows.empty() && rows.back().day == r.date) {
@@ -141,7 +142,8 @@ void Reports::BuildSelection(std::string_view text) {
                 const std::string visible = LowerText(
                     ExtractVisibleText(std::string_view(value).substr(marker.size())).text);
                 if (FindMatch(1, visible, search) == 0) continue;
-                if (auto row = RowOfJulianDay(d, m, value, search, true)) buffer.Add(std::move(*row));
+                if (auto row = RowOfJulianDay(d, m, value, search, true))
+                    buffer.Add(std::move(*row));
             }
         }
     }
@@ -156,8 +158,7 @@ void Reports::BuildSelection(std::string_view text) {
     const std::string blank(BlankMark), par(ParagraphEnd);
     std::string doc = Header() + std::string(Navy) + par + blank + std::to_string(year.Year) +
                       " год" + StyleName() + par + par + blank + "Строка поиска: \"" +
-                      std::string(Red) + EscapeRtfText(text) + std::string(Navy) + "\"" + par +
-                      par;
+                      std::string(Red) + EscapeRtfText(text) + std::string(Navy) + "\"" + par + par;
     if (!rows.empty()) {
         for (const ReportRow& row : rows)
             doc += SeparatorLine + par + row.heading + row.body + par;

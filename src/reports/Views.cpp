@@ -90,14 +90,12 @@ void Reports::BuildPeriodView(Period period) {
                                     r.WeekLastDay > r.YearLastDay);
     const std::string blank(BlankMark), par(ParagraphEnd), separator = SeparatorLine + par;
     const auto dateLine = [&](int32_t day) {
-        const CivilDate d = DateOf(style, day);
-        return std::to_string(d.day) + " " + MonthName(style, d.month, kGenitive) + " " +
-               std::to_string(d.year) + " года";
+        return Reports::DateText(style, DateOf(style, day)) + " года";
     };
     std::string doc = Header() + std::string(Navy);
     if (period == Period::kMonth)
-        doc += par + blank + MonthName(style, r.Month, kNominative) + " " +
-               std::to_string(r.Year) + " года" + StyleName() + par + separator;
+        doc += par + blank + MonthName(style, r.Month, kNominative) + " " + std::to_string(r.Year) +
+               " года" + StyleName() + par + separator;
     if (period == Period::kYear)
         doc += par + blank + std::to_string(r.Year) + " год" + StyleName() + par + separator;
     if (period == Period::kWeek)

@@ -16,12 +16,17 @@ namespace {
 const char* const kRtfFilter = "Rich Text Format (*.RTF *.rtf)";
 const char* const kTextFilter = "Text Document (*.TXT *.txt)";
 
-std::optional<SaveChoice> AskSaveFile(QWidget* owner, const QString& directory) {
-    QFileDialog dialog(owner, "Сохранить как", directory);
+// A dialog that names a file to write, of the first of `filters` until the user picks another.
+void SetUpSaveDialog(QFileDialog& dialog, const QStringList& filters, const QString& suffix) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({kRtfFilter, kTextFilter});
-    dialog.setDefaultSuffix("rtf");
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffix);
+}
+
+std::optional<SaveChoice> AskSaveFile(QWidget* owner, const QString& directory) {
+    QFileDialog dialog(owner, "Сохранить как", directory);
+    SetUpSaveDialog(dialog, {kRtfFilter, kTextFilter}, "rtf");
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
         dialog.setDefaultSuffix(f == kTextFilter ? "txt" : "rtf");
     });
@@ -46,10 +51,7 @@ std::optional<ExportChoice> AskExport(QWidget* owner, const QString& directory,
     ExportDialog choice(owner, year);
     if (choice.exec() != QDialog::Accepted) return {};
     QFileDialog dialog(owner, "Экспорт в календарь", directory);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({"iCalendar (*.ics)"});
-    dialog.setDefaultSuffix("ics");
+    SetUpSaveDialog(dialog, {"iCalendar (*.ics)"}, "ics");
     dialog.selectFile(QString("Велтринский календарь %1.ics").arg(year.section(' ', 0, 0)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return ExportChoice{dialog.selectedFiles().front(), choice.Feasts->isChecked(),

@@ -198,10 +198,9 @@ void frmVeltrin::SetupGrids() {
             MSFlexGrid2->At(r, col).back = QColor(c.red, c.green, c.blue);
         MSFlexGrid2->At(r, 0).text = QString::fromUtf8(labels[r]);
     }
+    // The dates column is sized with the panel, to the window's font.
     MSFlexGrid2->SetColumnWidth(
         0, std::max(tw_.X(650), MSFlexGrid2->WidthFor({labels[0], labels[1]})));
-    MSFlexGrid2->SetColumnWidth(1, DatesColumnWidth());
-    MSFlexGrid2->resize(MSFlexGrid2->TotalSize());
 }
 
 QColor frmVeltrin::Role(int role) const {

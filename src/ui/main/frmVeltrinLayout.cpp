@@ -95,8 +95,7 @@ int frmVeltrin::DatesColumnWidth() const {
     QStringList dates;
     for (int style = 1; style <= 3; ++style)
         for (int month = 1; month <= 12; ++month)
-            dates << QString("30 %1 7833 ")
-                         .arg(QString::fromStdString(Reports::MonthName(style, month, kGenitive)));
+            dates << QString::fromStdString(Reports::DateText(style, {30, month, 7833}) + " ");
     return MSFlexGrid2->WidthFor(dates);
 }
 

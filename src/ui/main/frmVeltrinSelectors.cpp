@@ -4,10 +4,10 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
+#include "reckoning/Names.h"
 #include "reckoning/Paschalion.h"
 #include "reckoning/UserClick.h"
 #include "reports/CalendarSystem.h"
-#include "reckoning/Names.h"
 #include "ui/main/CellGrid.h"
 #include "ui/main/Selector.h"
 #include "ui/main/frmVeltrin.h"
@@ -67,10 +67,7 @@ void frmVeltrin::SetDatesCal() {
     for (int s = 1; s <= 3; ++s) {
         const StyleDate& r = sys_.calendar.StyleDates[s];
         MSFlexGrid2->At(s - 1, 1).text =
-            QString("%1 %2 %3 ")
-                .arg(r.Day)
-                .arg(QString::fromStdString(Reports::MonthName(s, r.Month, kGenitive)))
-                .arg(r.Year);
+            QString::fromStdString(Reports::DateText(s, {r.Day, r.Month, r.Year}) + " ");
     }
     MSFlexGrid2->ResumePainting();
 }
@@ -84,8 +81,7 @@ void frmVeltrin::Combo1_Click(int i) {
     if (SelectorLock) return;
     const int position = Combo1[i]->currentIndex();
     if (position < 0) return;
-    if (position != PrevListIndex[i])
-        SelectorChanged(sys_.calendar, i, position, PrevListIndex[i]);
+    if (position != PrevListIndex[i]) SelectorChanged(sys_.calendar, i, position, PrevListIndex[i]);
     PrevListIndex[i] = static_cast<int16_t>(Combo1[i]->currentIndex());
 }
 
